@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# Builds every preset and runs every suite. Prints one summary line per suite
+# and a final 'N passed, M failed'; exits non-zero on any failure.
+set -uo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+"$root/scripts/setup-deps.sh" || { echo "setup-deps failed"; echo "0 passed, 1 failed"; exit 1; }
+
+# shellcheck source=lib/wine.sh
+source "$root/scripts/lib/wine.sh"
+trap wine_xvfb_stop EXIT
+
+jobs=$(nproc)
+total_passed=0
+total_failed=0
+summary=()
+
+record() { # suite passed failed [note]
+  total_passed=$((total_passed + $2))
+  total_failed=$((total_failed + $3))
+  summary+=("$(printf '%-14s %4d passed, %d failed%s' "$1" "$2" "$3" "${4:+  ($4)}")")
+}
+
+build_preset() { # preset -> 0 when configured and built
+  local log="$root/build/$1-build.log"
+  mkdir -p "$root/build"
+  if cmake --preset "$1" >"$log" 2>&1 && cmake --build --preset "$1" -j "$jobs" >>"$log" 2>&1; then
+    return 0
+  fi
+  tail -n 40 "$log"
+  return 1
+}
+
+run_ctest_suite() { # preset [extra ctest args]
+  local preset=$1; shift
+  local dir="$root/build/$preset"
+  rm -rf "$dir/test-results" && mkdir -p "$dir/test-results"
+  ctest --preset "$preset" --output-junit "$dir/ctest-junit.xml" "$@" >"$dir/ctest.log" 2>&1
+  local rc=$?
+  grep -E 'tests passed|tests failed|\*\*\*Failed|\*\*\*Exception|Timeout' "$dir/ctest.log" | sed 's/^/  /'
+  [ $rc -eq 0 ] || tail -n 60 "$dir/ctest.log"
+  local counts
+  counts=$(python3 "$root/scripts/lib/summarise.py" "$dir" "$dir/ctest-junit.xml")
+  # shellcheck disable=SC2086
+  record "$preset" $counts
+}
+
+echo "== native"
+if build_preset native; then run_ctest_suite native; else record native 0 1 "build failed"; fi
+
+echo "== native-asan (AddressSanitizer + UBSan)"
+if build_preset native-asan; then
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest_suite native-asan
+else
+  record native-asan 0 1 "build failed"
+fi
+
+echo "== win32 (the product) and its static checks"
+if build_preset win32; then
+  if [ -f "$root/tests/plugin/check_dll.py" ]; then
+    if python3 "$root/tests/plugin/check_dll.py" "$root/build/win32/ZandrelPlugin.dll"; then
+      record win32-static 1 0
+    else
+      record win32-static 0 1
+    fi
+  else
+    record win32-build 1 0
+  fi
+else
+  record win32 0 1 "build failed"
+fi
+
+echo "== win64 under wine64"
+if build_preset win64; then
+  wine_env "$root/build/win64/wineprefix"
+  if wine_prepare && xvfb_start; then
+    run_ctest_suite win64
+  else
+    record win64 0 1 "wine or Xvfb did not start"
+  fi
+  wine_xvfb_stop
+else
+  record win64 0 1 "build failed"
+fi
+
+if [ -x "$root/scripts/fuzz.sh" ]; then
+  echo "== fuzz (short bounded runs)"
+  if out=$("$root/scripts/fuzz.sh" --seconds "${ZANDREL_FUZZ_SECONDS:-20}" 2>&1); then
+    echo "$out" | grep -E '^fuzz ' | sed 's/^/  /'
+    record fuzz "$(echo "$out" | grep -c '^fuzz .* ok')" 0
+  else
+    echo "$out" | tail -n 40
+    record fuzz "$(echo "$out" | grep -c '^fuzz .* ok')" 1
+  fi
+fi
+
+if [ -x "$root/build/native/bench/zandrel_bench" ]; then
+  echo "== benchmark (a smoke run; figures come from scripts/bench.sh)"
+  "$root/build/native/bench/zandrel_bench" --benchmark_min_time=0.01 >/dev/null 2>&1 \
+    && echo "  benchmark ran" || { echo "  benchmark failed to run"; record bench 0 1; }
+fi
+
+echo
+echo "== summary"
+printf '%s\n' "${summary[@]}"
+echo "${total_passed} passed, ${total_failed} failed"
+[ "$total_failed" -eq 0 ]
