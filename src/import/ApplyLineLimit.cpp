@@ -10,9 +10,7 @@ template <typename Step> void KeepLines(char* text, std::int32_t lines) noexcept
 {
     char* p = text;
     for (;;) {
-        while (!IsLineEnd(*p)) {
-            p = Step::Next(p);
-        }
+        p = Step::ToLineEnd(p);
         --lines;
         if (*p == '\0') {
             return;

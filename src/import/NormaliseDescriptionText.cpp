@@ -19,9 +19,7 @@ template <typename Step> const char* ScanToLineEnd(const char*& p) noexcept
         // One byte per character: find the end, then walk back over the white
         // space. The walk stops at the first content byte at the latest.
         const char* const first = p;
-        while (!IsLineEnd(*p)) {
-            ++p;
-        }
+        p = ByteStep::ToLineEnd(p);
         const char* contentEnd = p;
         while (contentEnd > first && IsLineWhiteSpace(contentEnd[-1])) {
             --contentEnd;
@@ -64,7 +62,13 @@ std::size_t Normalise(const char* source, NormalisedBuffer& result) noexcept
         if (lineBytes + 2 > static_cast<std::size_t>(outEnd - out)) {
             break; // only a source longer than the read limit gets here
         }
-        std::memcpy(out, from, lineBytes);
+        if (lineBytes <= 8) { // short lines: a call would cost more than the copy
+            for (std::size_t i = 0; i < lineBytes; ++i) {
+                out[i] = from[i];
+            }
+        } else {
+            std::memcpy(out, from, lineBytes);
+        }
         out += lineBytes;
         *out++ = '\r';
         *out++ = '\n';
