@@ -11,7 +11,7 @@
 namespace zandrel {
 
 void ImportDescription(const char* names, char* description, ResolvePathProc resolvePath,
-                       FileSource& source, LineLimit limit) noexcept
+                       FileSource& source, LineLimit limit)
 {
     if (names == nullptr || description == nullptr || resolvePath == nullptr) {
         return;

@@ -12,11 +12,12 @@ namespace zandrel {
 // with its zero, into `description` (DescriptionCapacity bytes at most).
 // `description` is written once, at the end, and only when a text was read;
 // every failure leaves it as it was (the export empties it first). Reads the
-// limit from Settings() and files through the platform's file source.
-void ImportDescription(const char* names, char* description, ResolvePathProc resolvePath) noexcept;
+// limit from Settings() and files through the platform's file source. Throws
+// nothing of its own; the export around it is the firewall for the host's callback.
+void ImportDescription(const char* names, char* description, ResolvePathProc resolvePath);
 
 // The same with the file source and the line limit given.
 void ImportDescription(const char* names, char* description, ResolvePathProc resolvePath,
-                       FileSource& source, LineLimit limit) noexcept;
+                       FileSource& source, LineLimit limit);
 
 } // namespace zandrel

@@ -4,7 +4,7 @@
 
 namespace zandrel {
 
-void ImportDescription(const char* names, char* description, ResolvePathProc resolvePath) noexcept
+void ImportDescription(const char* names, char* description, ResolvePathProc resolvePath)
 {
     PosixFileSource source;
     const SettingsRecord& settings = Settings();

@@ -20,7 +20,8 @@ inline constexpr std::size_t PathLimit = 259;
 inline constexpr std::size_t DescriptionCapacity = 4096;
 
 // The longest normalised text that ReadLimit bytes give: 2,048 one-byte lines
-// between single line breaks, each break turned into CR LF.
+// between single line breaks, each break turned into CR LF. On a double-byte
+// code page a lead byte read last keeps the CR after it: one byte more.
 inline constexpr std::size_t NormalisedMaximum = 6142;
 // The normaliser's working text: before its final trim it also holds the CR LF
 // after the last line (6,144 bytes at most), and the zero.

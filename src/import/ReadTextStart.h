@@ -7,7 +7,7 @@
 
 namespace zandrel {
 
-// Opens `path` (its first PathLimit bytes) through `source`, reads at most
+// Opens `path` (not null; its first PathLimit bytes) through `source`, reads at most
 // ReadLimit bytes from the file's start in one request, stores a zero byte after
 // the last byte read and closes the file again on every way out. Returns the
 // number of bytes read: 0 when the file cannot be opened, is empty, its size or

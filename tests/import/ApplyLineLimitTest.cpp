@@ -12,7 +12,6 @@ namespace zandrel {
 namespace {
 
 using test::LineLimitRow;
-using test::Spell;
 using test::Spelled;
 
 std::string Limited(const LineLimitRow& row)
@@ -53,7 +52,7 @@ TEST_P(LineLimitSingleByteTable, KeepsTheFirstLinesWithTheirBreaks)
 {
     const LineLimitRow& row = GetParam();
     test::ScopedCodePage codePage;
-    EXPECT_EQ(Spell(Limited(row)), Spell(Spelled(row.expected)));
+    EXPECT_EQ(Limited(row), Spelled(row.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, LineLimitSingleByteTable, ::testing::ValuesIn(SingleByteRows),
@@ -65,7 +64,7 @@ TEST_P(LineLimitDoubleByteTable, StepsOverTrailBytes)
 {
     const LineLimitRow& row = GetParam();
     auto codePage = test::ShiftJis();
-    EXPECT_EQ(Spell(Limited(row)), Spell(Spelled(row.expected)));
+    EXPECT_EQ(Limited(row), Spelled(row.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, LineLimitDoubleByteTable,

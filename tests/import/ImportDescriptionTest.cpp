@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "import/CutToDescriptionCapacity.h"
 #include "import/ImportDescription.h"
 #include "import/ImportLimits.h"
 #include "support/AllocationCounter.h"
@@ -14,7 +13,6 @@ namespace zandrel {
 namespace {
 
 using test::FakeFileSource;
-using test::Spell;
 using test::Spelled;
 
 constexpr char Sentinel = '#';
@@ -166,7 +164,7 @@ TEST_P(ImportDescriptionTable, WritesTheTextOnceOrNothing)
     if (row.expected == nullptr) {
         EXPECT_TRUE(host.Untouched());
     } else {
-        EXPECT_EQ(Spell(host.Text()), Spell(Spelled(row.expected)));
+        EXPECT_EQ(host.Text(), Spelled(row.expected));
         EXPECT_TRUE(host.NothingPastTheZero());
     }
     EXPECT_EQ(source.openCalls, row.path != nullptr && *row.path != '\0' ? 1 : 0);
@@ -275,13 +273,6 @@ TEST_P(BoundedCopyTable, WritesNothingPastTheCapacity)
 
 INSTANTIATE_TEST_SUITE_P(Rows, BoundedCopyTable, ::testing::ValuesIn(BoundRows),
                          [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
-
-TEST(CutToDescriptionCapacity, LeavesAShorterTextAlone)
-{
-    char text[] = "one \r\n";
-    EXPECT_EQ(CutToDescriptionCapacity(text, 6), 6u);
-    EXPECT_STREQ(text, "one \r\n");
-}
 
 TEST(ImportDescription, AllocatesNothing)
 {

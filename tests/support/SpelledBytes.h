@@ -4,7 +4,6 @@
 // byte by value, "empty" for nothing. Tokens are joined without separators, so
 // "two SP words" is "two words".
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -45,59 +44,6 @@ inline std::string Spelled(std::string_view spelled)
         }
     }
     return bytes;
-}
-
-// The opposite, for readable failure messages: control and high bytes by name
-// or value, runs of printable bytes as they are.
-inline std::string Spell(std::string_view bytes)
-{
-    std::string out;
-    bool inWord = false;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        const char* name = nullptr;
-        switch (byte) {
-        case ' ':
-            name = "SP";
-            break;
-        case '\t':
-            name = "TAB";
-            break;
-        case 0x1A:
-            name = "SUB";
-            break;
-        case '\r':
-            name = "CR";
-            break;
-        case '\n':
-            name = "LF";
-            break;
-        case '\0':
-            name = "NUL";
-            break;
-        default:
-            break;
-        }
-        if (name == nullptr && byte > 32 && byte < 127) {
-            if (!inWord && !out.empty()) {
-                out += ' ';
-            }
-            out += c;
-            inWord = true;
-            continue;
-        }
-        char hex[5];
-        if (name == nullptr) {
-            std::snprintf(hex, sizeof hex, "0x%02X", byte);
-            name = hex;
-        }
-        if (!out.empty()) {
-            out += ' ';
-        }
-        out += name;
-        inWord = false;
-    }
-    return out.empty() ? "empty" : out;
 }
 
 } // namespace zandrel::test
