@@ -49,6 +49,8 @@ constexpr NormaliseRow AsciiRows[] = {
     {"ff_vt_are_content", "FF one VT CR LF VT", "FF one VT CR LF VT"},
     {"other_controls_are_content", "0x01 x 0x1F", "0x01 x 0x1F"},
     {"one_char_lines", "a LF b LF c", "a CR LF b CR LF c"},
+    {"long_line_both_ends_cut", "SP SP twenty SP bytes SP of SP content SP TAB CR LF next",
+     "twenty SP bytes SP of SP content CR LF next"},
 };
 
 class NormaliseAsciiTable : public ::testing::TestWithParam<std::tuple<NormaliseRow, bool>> {};
