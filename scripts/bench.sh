@@ -28,4 +28,8 @@ imp, bare = runs.get("BM_ImportDescription"), runs.get("BM_BareOpenReadClose")
 if imp and bare:
     show("import / bare open-read-close (real time)", f"{imp['real_time'] / bare['real_time']:.2f}")
     show("import / bare open-read-close (CPU time)", f"{imp['cpu_time'] / bare['cpu_time']:.2f}")
+files = runs.get("BM_ReadTextStart")
+if imp and files:
+    # The import's own file calls (open, size, position, read, close) without the text work.
+    show("import / its five file calls (CPU time)", f"{imp['cpu_time'] / files['cpu_time']:.2f}")
 PY
