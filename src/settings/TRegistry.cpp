@@ -1,7 +1,6 @@
 #include "settings/TRegistry.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 
 #include "settings/RegistryExceptions.h"
@@ -17,6 +16,11 @@ constexpr std::uint32_t MaxKeyNameLength = 255;
 TRegistry::~TRegistry()
 {
     Adopt(RegKey::None);
+}
+
+RegKey TRegistry::RelativeBase() const noexcept
+{
+    return openKey_ != RegKey::None ? openKey_ : root_;
 }
 
 RegKey TRegistry::BaseFor(const char* path, RegKey relativeBase) const noexcept
@@ -40,7 +44,7 @@ void TRegistry::Adopt(RegKey key) noexcept
 bool TRegistry::OpenExisting(const char* path) noexcept
 {
     RegKey key = RegKey::None;
-    const RegKey base = BaseFor(path, openKey_ != RegKey::None ? openKey_ : root_);
+    const RegKey base = BaseFor(path, RelativeBase());
     if (api_.OpenKeyEx(base, SubKeyOf(path), 0, RegKeyAllAccess, &key) != RegSuccess) {
         return false;
     }
@@ -59,7 +63,7 @@ bool TRegistry::OpenOrCreate(const char* path, bool* created) noexcept
     }
     RegKey key = RegKey::None;
     std::uint32_t disposition = 0;
-    const RegKey base = BaseFor(path, openKey_ != RegKey::None ? openKey_ : root_);
+    const RegKey base = BaseFor(path, RelativeBase());
     if (api_.CreateKeyEx(base, SubKeyOf(path), RegOptionNonVolatile, RegKeyAllAccess, &key,
                          &disposition) != RegSuccess) {
         return false;
@@ -141,7 +145,7 @@ void TRegistry::WriteByteValue(const char* valueName, const void* source, std::s
 
 bool TRegistry::DeleteTree(const char* path) noexcept
 {
-    return DeleteTreeFrom(openKey_ != RegKey::None ? openKey_ : root_, path);
+    return DeleteTreeFrom(RelativeBase(), path);
 }
 
 bool TRegistry::DeleteTreeFrom(RegKey relativeBase, const char* path) noexcept

@@ -50,6 +50,7 @@ public:
     [[nodiscard]] bool SkippedUnreadableValue() const noexcept { return skippedUnreadable_; }
 
 private:
+    [[nodiscard]] RegKey RelativeBase() const noexcept;
     [[nodiscard]] RegKey BaseFor(const char* path, RegKey relativeBase) const noexcept;
     static const char* SubKeyOf(const char* path) noexcept;
     void Adopt(RegKey key) noexcept;

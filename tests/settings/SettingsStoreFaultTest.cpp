@@ -23,8 +23,8 @@ namespace {
 
 using test::Record;
 
-constexpr const char* SettingsKey = "Software\\Marrowick\\Quorbit\\Plugins\\ZandrelPlugin";
-constexpr const char* LegacyKey = "Marrowick\\Quorbit\\Plugins\\ZandrelPlugin";
+using test::LegacyKey;
+using test::SettingsKey;
 constexpr RegStatus Injected = 1009; // ERROR_BADDB: a status no call returns here by itself
 
 // What the operation does after the failed call.

@@ -18,8 +18,8 @@ namespace {
 using test::Record;
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr const char* SettingsKey = "Software\\Marrowick\\Quorbit\\Plugins\\ZandrelPlugin";
-constexpr const char* LegacyKey = "Marrowick\\Quorbit\\Plugins\\ZandrelPlugin";
+using test::LegacyKey;
+using test::SettingsKey;
 
 struct StoredValue {
     std::uint32_t type;

@@ -23,8 +23,8 @@ namespace {
 using test::Record;
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr const char* SettingsKey = "Software\\Marrowick\\Quorbit\\Plugins\\ZandrelPlugin";
-constexpr const char* LegacyKey = "Marrowick\\Quorbit\\Plugins\\ZandrelPlugin";
+using test::LegacyKey;
+using test::SettingsKey;
 
 struct RawValue {
     DWORD type;

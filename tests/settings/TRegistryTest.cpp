@@ -16,10 +16,31 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// The message of the ERegistryException that operation raises.
+template <typename Operation> std::string RaisedMessage(Operation operation)
+{
+    try {
+        operation();
+    } catch (const ERegistryException& e) {
+        return e.what();
+    }
+    return "nothing raised";
+}
+
 class TRegistryTest : public ::testing::Test {
 protected:
     test::MemoryRegistry memory;
     test::FaultyRegistry api{memory};
+
+    // Opens key K, which holds value V unless type is empty.
+    void OpenValue(TRegistry& registry, std::optional<std::uint32_t> type, const Bytes& data)
+    {
+        memory.AddKey("K");
+        if (type) {
+            memory.SetValue("K", "V", *type, data);
+        }
+        ASSERT_TRUE(registry.OpenExisting("\\K"));
+    }
 
     void TearDown() override
     {
@@ -140,21 +161,12 @@ class ReadTextValueTable : public TRegistryTest,
 TEST_P(ReadTextValueTable, GivesTheTextUpToItsFirstZeroOrRaises)
 {
     const TextReadRow& row = GetParam();
-    memory.AddKey("K");
-    if (row.type) {
-        memory.SetValue("K", "V", *row.type, row.data);
-    }
     TRegistry registry(api);
-    ASSERT_TRUE(registry.OpenExisting("\\K"));
+    OpenValue(registry, row.type, row.data);
     if (row.raised == nullptr) {
         EXPECT_EQ(registry.ReadTextValue("V"), row.expected);
-        return;
-    }
-    try {
-        (void)registry.ReadTextValue("V");
-        ADD_FAILURE() << "nothing raised";
-    } catch (const ERegistryException& e) {
-        EXPECT_STREQ(e.what(), row.raised);
+    } else {
+        EXPECT_EQ(RaisedMessage([&] { (void)registry.ReadTextValue("V"); }), row.raised);
     }
 }
 
@@ -178,6 +190,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextReadRow{"none", RegNone, {'a'}, "", "Invalid data type for 'V'"}),
     [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
 
+constexpr std::array<std::uint8_t, 4> Untouched{0xAA, 0xAA, 0xAA, 0xAA};
+
 struct ByteReadRow {
     const char* name;
     std::optional<std::uint32_t> type;
@@ -198,28 +212,18 @@ class ReadByteValueTable : public TRegistryTest,
 TEST_P(ReadByteValueTable, FillsTheLeadingBytesOrRaises)
 {
     const ByteReadRow& row = GetParam();
-    memory.AddKey("K");
-    if (row.type) {
-        memory.SetValue("K", "V", *row.type, row.data);
-    }
     TRegistry registry(api);
-    ASSERT_TRUE(registry.OpenExisting("\\K"));
-    std::array<std::uint8_t, 4> destination{0xAA, 0xAA, 0xAA, 0xAA};
+    OpenValue(registry, row.type, row.data);
+    std::array<std::uint8_t, 4> destination = Untouched;
+    const auto read = [&] { return registry.ReadByteValue("V", destination.data(), 4); };
     if (row.raised == nullptr) {
-        EXPECT_EQ(registry.ReadByteValue("V", destination.data(), destination.size()), row.count);
+        EXPECT_EQ(read(), row.count);
         EXPECT_EQ(destination, row.after);
-        return;
+    } else {
+        EXPECT_EQ(RaisedMessage(read), row.raised);
+        EXPECT_EQ(destination, Untouched);
     }
-    try {
-        (void)registry.ReadByteValue("V", destination.data(), destination.size());
-        ADD_FAILURE() << "nothing raised";
-    } catch (const ERegistryException& e) {
-        EXPECT_STREQ(e.what(), row.raised);
-    }
-    EXPECT_EQ(destination, (std::array<std::uint8_t, 4>{0xAA, 0xAA, 0xAA, 0xAA}));
 }
-
-constexpr std::array<std::uint8_t, 4> Untouched{0xAA, 0xAA, 0xAA, 0xAA};
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ReadByteValueTable,
@@ -243,24 +247,12 @@ TEST_F(TRegistryTest, AReadThatFailsAfterTheSizeWasFoundRaises)
     TRegistry registry(api);
     ASSERT_TRUE(registry.OpenExisting("\\K"));
     api.FailKind(test::RegCall::QueryValue, 2);
-    EXPECT_THROW(
-        {
-            try {
-                (void)registry.ReadTextValue("T");
-            } catch (const ERegistryException& e) {
-                EXPECT_STREQ(e.what(), "Failed to get data for 'T'");
-                throw;
-            }
-        },
-        ERegistryException);
+    EXPECT_EQ(RaisedMessage([&] { (void)registry.ReadTextValue("T"); }),
+              "Failed to get data for 'T'");
     api.FailKind(test::RegCall::QueryValue, 2);
     std::array<std::uint8_t, 4> destination{};
-    try {
-        (void)registry.ReadByteValue("B", destination.data(), destination.size());
-        ADD_FAILURE() << "nothing raised";
-    } catch (const ERegistryException& e) {
-        EXPECT_STREQ(e.what(), "Failed to get data for 'B'");
-    }
+    EXPECT_EQ(RaisedMessage([&] { (void)registry.ReadByteValue("B", destination.data(), 4); }),
+              "Failed to get data for 'B'");
 }
 
 TEST_F(TRegistryTest, ASizeQueryThatFailsCountsAsMissingButIsNoted)
@@ -293,19 +285,11 @@ TEST_F(TRegistryTest, AFailedWriteRaisesWithTheValueName)
     TRegistry registry(api);
     ASSERT_TRUE(registry.OpenOrCreate("\\K"));
     api.FailKind(test::RegCall::SetValue);
-    try {
-        registry.WriteTextValue("FileMasks", "x");
-        ADD_FAILURE() << "nothing raised";
-    } catch (const ERegistryException& e) {
-        EXPECT_STREQ(e.what(), "Failed to set data for 'FileMasks'");
-    }
+    EXPECT_EQ(RaisedMessage([&] { registry.WriteTextValue("FileMasks", "x"); }),
+              "Failed to set data for 'FileMasks'");
     const std::uint8_t byte = 1;
-    try {
-        registry.WriteByteValue("LimitLines", &byte, 1);
-        ADD_FAILURE() << "nothing raised";
-    } catch (const ERegistryException& e) {
-        EXPECT_STREQ(e.what(), "Failed to set data for 'LimitLines'");
-    }
+    EXPECT_EQ(RaisedMessage([&] { registry.WriteByteValue("LimitLines", &byte, 1); }),
+              "Failed to set data for 'LimitLines'");
 }
 
 TEST(RegistryExceptions, AbortCarriesAnEmptyMessage)

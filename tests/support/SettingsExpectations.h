@@ -9,6 +9,10 @@
 
 namespace zandrel::test {
 
+// The two keys as the registry names them from HKEY_CURRENT_USER.
+inline constexpr const char* SettingsKey = "Software\\Marrowick\\Quorbit\\Plugins\\ZandrelPlugin";
+inline constexpr const char* LegacyKey = "Marrowick\\Quorbit\\Plugins\\ZandrelPlugin";
+
 inline SettingsRecord Record(std::vector<std::string> masks, bool limitFlag, std::int32_t lineLimit)
 {
     SettingsRecord record;
