@@ -71,18 +71,6 @@ TEST_P(MarkedTextTable, LeavesTheConvertedText)
 INSTANTIATE_TEST_SUITE_P(Rows, MarkedTextTable, ::testing::ValuesIn(test::MarkedTextRows),
                          [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
 
-TEST(ConvertMarkedText, AResultOfTheFullReadLimitKeepsItsZeroInTheBuffer)
-{
-    ExpectLatinCodePage();
-    // The longest result: 4,092 one-byte characters after a UTF-8 mark.
-    const std::string read = "\xEF\xBB\xBF" + std::string(ReadLimit - 3, 'x');
-    ReadBuffer text;
-    std::memcpy(text.data(), read.data(), read.size());
-    text[read.size()] = '\0';
-    ConvertMarkedText(text, read.size());
-    EXPECT_EQ(std::string(text.data()), std::string(ReadLimit - 3, 'x'));
-}
-
 // WideToAnsi writes whole characters only, as many as fit.
 struct FitRow {
     const char* name;

@@ -1,6 +1,6 @@
 // Real files that start with a byte-order mark, imported as the export does:
 // with the native stand-in, and under wine64 with the real conversions and
-// code page 1252.
+// code page 1252. Invalid sequences and zero code units: MarkedTextRows.h.
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -100,16 +100,6 @@ TEST_F(MarkedFile, ACharacterThatTheReadCutsOffIsDropped)
     EXPECT_EQ(ImportFile(Utf8Mark + letters + "a\xC3\xBC"), letters + "a");
     // "€" from byte 4,094 on has two of its three bytes read.
     EXPECT_EQ(ImportFile(Utf8Mark + letters + "\xE2\x82\xAC"), letters);
-}
-
-TEST_F(MarkedFile, InvalidUtf8BecomesTheDefaultCharacter)
-{
-    EXPECT_EQ(ImportFile(Utf8Mark + Spelled("a 0xFF b 0x80 c")), "a?b?c");
-}
-
-TEST_F(MarkedFile, AZeroCodeUnitEndsUtf16Text)
-{
-    EXPECT_EQ(ImportFile(Utf16LeMark + Utf16("one") + std::string(2, '\0') + Utf16("two")), "one");
 }
 
 TEST_F(MarkedFile, TheLineLimitCountsTheConvertedLines)
