@@ -20,7 +20,7 @@
 #include "support/PluginLibrary.h"
 #include "support/Screenshot.h"
 #include "support/SettingsRegistry.h"
-#include "support/TempTextFile.h"
+#include "support/TempDirectory.h"
 
 namespace zandrel::test {
 namespace {
@@ -462,8 +462,9 @@ TEST_F(SetupDialogTest, InvalidLineCountWithTheLimitSetIsRefusedWithAnErrorBox)
     for (int i = 1; i <= 30; ++i) {
         thirtyLines += "line " + std::to_string(i) + "\r\n";
     }
-    const TempTextFile file(thirtyLines);
-    FixedPath::path = file.Path();
+    const TempDirectory directory;
+    const std::string file = directory.Write("file.txt", thirtyLines);
+    FixedPath::path = file;
     char description[8192] = {};
     EXPECT_TRUE(plugin_->importDesc(0, 0, "A.TXT\0", description, &FixedPath::Resolve));
     const std::string text = description;
