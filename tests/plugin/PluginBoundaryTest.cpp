@@ -70,6 +70,8 @@ protected:
     }
 
     SettingsRegistry registry_; // keys deleted now and at the end
+    const TempDirectory directory_;
+    const std::string threeLines_ = directory_.Write("three.txt", "one\r\ntwo\r\nthree\r\n");
 };
 
 TEST_F(PluginBoundaryTest, ExportsByNameAndByOrdinal)
@@ -168,18 +170,16 @@ TEST_F(PluginBoundaryTest, JoinedMasksFromStoredSettings)
 
 TEST_F(PluginBoundaryTest, SettingsAreReadAtLoadAndOnlyThen)
 {
-    const TempDirectory directory;
-    const std::string threeLines = directory.Write("threeLines.txt", "one\r\ntwo\r\nthree\r\n");
     ASSERT_TRUE(SettingsRegistry::Write("a,b", 1));
     PluginLibrary plugin;
     ASSERT_TRUE(plugin.Loaded());
     EXPECT_EQ(RegisteredMasks(plugin), "a;b");
-    EXPECT_EQ(Import(plugin, threeLines), "one");
+    EXPECT_EQ(Import(plugin, threeLines_), "one");
 
     // Changed while loaded: nothing of it shows.
     ASSERT_TRUE(SettingsRegistry::Write("c", -1)); // flag clear
     EXPECT_EQ(RegisteredMasks(plugin), "a;b");
-    EXPECT_EQ(Import(plugin, threeLines), "one");
+    EXPECT_EQ(Import(plugin, threeLines_), "one");
 
     plugin.Unload();
     EXPECT_EQ(::GetModuleHandleA(PluginModuleName), nullptr);
@@ -187,7 +187,7 @@ TEST_F(PluginBoundaryTest, SettingsAreReadAtLoadAndOnlyThen)
     PluginLibrary reloaded;
     ASSERT_TRUE(reloaded.Loaded());
     EXPECT_EQ(RegisteredMasks(reloaded), "c");
-    EXPECT_EQ(Import(reloaded, threeLines), "one\r\ntwo\r\nthree");
+    EXPECT_EQ(Import(reloaded, threeLines_), "one\r\ntwo\r\nthree");
     // Nothing was written back at either unload.
     EXPECT_EQ(SettingsRegistry::ReadFileMasks(), "c");
     EXPECT_EQ(SettingsRegistry::ReadLimitLines(), -1);
@@ -195,14 +195,12 @@ TEST_F(PluginBoundaryTest, SettingsAreReadAtLoadAndOnlyThen)
 
 TEST_F(PluginBoundaryTest, ImportBeforeAnyRegistrationUsesTheLoadedSettings)
 {
-    const TempDirectory directory;
-    const std::string threeLines = directory.Write("threeLines.txt", "one\r\ntwo\r\nthree\r\n");
     ASSERT_TRUE(SettingsRegistry::Write("*.TXT", 2));
     PluginLibrary plugin;
     ASSERT_TRUE(plugin.Loaded());
-    EXPECT_EQ(Import(plugin, threeLines), "one\r\ntwo");
+    EXPECT_EQ(Import(plugin, threeLines_), "one\r\ntwo");
     EXPECT_EQ(RegisteredMasks(plugin), "*.TXT");
-    EXPECT_EQ(Import(plugin, threeLines), "one\r\ntwo");
+    EXPECT_EQ(Import(plugin, threeLines_), "one\r\ntwo");
 }
 
 TEST_F(PluginBoundaryTest, ActionSlotAndNamesDecideWhetherTheImportRuns)

@@ -506,7 +506,11 @@ TEST_F(SetupDialogTest, LineCountsAsTypedWithTheLimitSet)
         const char* typed;
         std::int32_t storedAfter;
     } rows[] = {
-        {"0", 1}, {"-5", 1}, {"$FF", 255}, {" 12", 12}, {"x1F", 31}, {"+7", 7},
+        // The parse itself is covered by the native table; here, that what is
+        // typed reaches the record: below 1 as 1, a hexadecimal form, a space.
+        {"-5", 1},
+        {"$FF", 255},
+        {" 12", 12},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string("typed \"") + row.typed + "\"");
