@@ -73,9 +73,14 @@ private:
         }
         FindHandleCloser closer{find};
         do {
-            const std::string name = data.cFileName;
+            std::string name = data.cFileName;
             if (name == "." || name == "..") {
                 continue;
+            }
+            // A name the ANSI code page cannot spell comes with '?' in it, which
+            // no real name holds; its short name still opens the file.
+            if (name.find('?') != std::string::npos && data.cAlternateFileName[0] != '\0') {
+                name = data.cAlternateFileName;
             }
             const bool folderEntry = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
             if (folderEntry && (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {

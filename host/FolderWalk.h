@@ -14,7 +14,8 @@ namespace zandrel::host {
 // below it, and every file in them whose name matches one of the masks. In each
 // folder the files come first, then the sub-folders, each group in name order.
 // Folders that are reparse points are not entered, so a link cannot loop. A
-// folder that cannot be read is reported through `warn` and left out.
+// folder that cannot be read is reported through `warn` and left out. A name
+// that the ANSI code page cannot spell is listed by its short (8.3) name.
 // `onFolder` runs after each folder has been read, for progress.
 [[nodiscard]] FolderListing WalkFolderTree(const std::string& root,
                                            const std::vector<std::string>& masks,

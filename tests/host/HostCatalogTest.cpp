@@ -213,6 +213,29 @@ TEST_F(HostRunTest, InfoAndMasksShowWhatThePluginHandsOver)
     EXPECT_EQ(masks.out, "Display name: Zandrel File Import\r\nMasks:        README.TXT;*.TXT\r\n");
 }
 
+TEST_F(HostRunTest, FileNamedOutsideTheCodePageIsReadByItsShortName)
+{
+    // Thai letters: neither code page 1252 nor 932 can spell them.
+    const std::wstring fileName = L"\u0E1A\u0E31\u0E19\u0E17\u0E36\u0E01.txt";
+    BOOL lossy = FALSE;
+    ::WideCharToMultiByte(CP_ACP, 0, fileName.c_str(), -1, nullptr, 0, nullptr, &lossy);
+    ASSERT_TRUE(lossy);
+
+    wchar_t temp[MAX_PATH];
+    ASSERT_GT(::GetTempPathW(MAX_PATH, temp), 0u);
+    const std::filesystem::path item = std::filesystem::path(temp) /
+                                       ("quorbit-host-" + std::to_string(::GetCurrentProcessId())) /
+                                       "item";
+    std::filesystem::create_directories(item);
+    std::ofstream(item / fileName, std::ios::binary) << "  Thai notes \r\n";
+
+    const HostRun run = RunHost({"import", item.string()});
+    std::filesystem::remove_all(item.parent_path());
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "Thai notes\r\n");
+}
+
 struct BadInputRow {
     const char* name;
     std::vector<std::string> args;
