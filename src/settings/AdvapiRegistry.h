@@ -1,0 +1,11 @@
+#pragma once
+// The real registry: RegistryApi over advapi32. Windows builds only.
+
+#include "settings/RegistryApi.h"
+
+namespace zandrel {
+
+// The one process-wide instance; it holds no state of its own.
+RegistryApi& AdvapiRegistry() noexcept;
+
+} // namespace zandrel

@@ -1,0 +1,42 @@
+#pragma once
+// The two failures raised inside the settings load and save. Neither leaves
+// LoadSettings or SaveSettings: each is caught at the end of its operation.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace zandrel {
+
+// Message texts; "%s" stands for the value name.
+inline constexpr std::string_view InvalidDataTypeText = "Invalid data type for '%s'";
+inline constexpr std::string_view FailedToGetDataText = "Failed to get data for '%s'";
+inline constexpr std::string_view FailedToSetDataText = "Failed to set data for '%s'";
+
+// A value that cannot be read, has the wrong type, or cannot be written.
+class ERegistryException : public std::runtime_error {
+public:
+    // messageText: one of the three texts above.
+    ERegistryException(std::string_view messageText, std::string_view valueName)
+        : std::runtime_error(Formatted(messageText, valueName))
+    {
+    }
+
+private:
+    static std::string Formatted(std::string_view messageText, std::string_view valueName)
+    {
+        std::string message(messageText);
+        if (const auto at = message.find("%s"); at != std::string::npos) {
+            message.replace(at, 2, valueName);
+        }
+        return message;
+    }
+};
+
+// A silent stop: the save found no key to write to. The message is empty.
+class EAbort : public std::runtime_error {
+public:
+    EAbort() : std::runtime_error("") {}
+};
+
+} // namespace zandrel
