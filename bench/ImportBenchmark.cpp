@@ -1,0 +1,143 @@
+// The import's steps on 4,095-byte inputs, and the whole import of a 4,095-byte
+// file next to a bare open, read and close of the same file.
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "import/ApplyLineLimit.h"
+#include "import/ImportDescription.h"
+#include "import/ImportLimits.h"
+#include "import/NormaliseDescriptionText.h"
+#include "import/PosixFileSource.h"
+#include "import/ReadTextStart.h"
+#include "settings/SettingsRecord.h"
+
+namespace zandrel {
+namespace {
+
+// Prose in 80-column lines ended by CR LF, cut at the read limit.
+std::string TypicalText()
+{
+    static const std::string words =
+        "The quick brown fox jumps over the lazy dog while seven wise owls watch it ";
+    std::string text;
+    std::size_t column = 0;
+    for (std::size_t i = 0; text.size() < ReadLimit; ++i) {
+        text += words[i % words.size()];
+        if (++column == 80) {
+            text += "\r\n";
+            column = 0;
+        }
+    }
+    text.resize(ReadLimit);
+    return text;
+}
+
+// 2,048 one-character lines between single LF bytes: the longest result.
+std::string WorstText()
+{
+    std::string text;
+    for (int i = 0; i < 2047; ++i) {
+        text += "a\n";
+    }
+    return text + "a";
+}
+
+void BM_NormaliseDescriptionText(benchmark::State& state, const std::string& source)
+{
+    NormalisedBuffer result;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(NormaliseDescriptionText(source.c_str(), result));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * source.size()));
+}
+
+void BM_ApplyLineLimit(benchmark::State& state, const std::string& source)
+{
+    std::string text = source; // no cut: the limit exceeds the lines, so every byte is scanned
+    for (auto _ : state) {
+        ApplyLineLimit(text.data(), INT_MAX);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * source.size()));
+}
+
+BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, typical, TypicalText());
+BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, worst, WorstText());
+BENCHMARK_CAPTURE(BM_ApplyLineLimit, typical, TypicalText());
+BENCHMARK_CAPTURE(BM_ApplyLineLimit, worst, WorstText());
+
+// A 4,095-byte typical text file, written once for the run.
+const std::string& BenchFile()
+{
+    static const std::string path = [] {
+        char name[] = "/tmp/zandrel-bench-XXXXXX";
+        const int fd = ::mkstemp(name);
+        const std::string text = TypicalText();
+        if (fd < 0 || ::write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
+            std::perror("zandrel_bench: cannot write the sample file");
+            std::exit(1);
+        }
+        ::close(fd);
+        std::atexit([] { ::unlink(BenchFile().c_str()); });
+        return std::string(name);
+    }();
+    return path;
+}
+
+const char* ResolveToBenchFile(const char*)
+{
+    return BenchFile().c_str();
+}
+
+void BM_ImportDescription(benchmark::State& state)
+{
+    Settings().limitFlag = false; // the whole text goes through every step
+    char description[DescriptionCapacity];
+    for (auto _ : state) {
+        ImportDescription("README.TXT\0", description, ResolveToBenchFile);
+        benchmark::DoNotOptimize(description[0]);
+    }
+    if (description[0] == '\0') {
+        state.SkipWithError("the import gave no description");
+    }
+}
+
+// The file part of the import alone: open, size, position, read, close.
+void BM_ReadTextStart(benchmark::State& state)
+{
+    const char* path = BenchFile().c_str();
+    ReadBuffer buffer;
+    for (auto _ : state) {
+        PosixFileSource source;
+        benchmark::DoNotOptimize(ReadTextStart(source, path, buffer));
+    }
+}
+
+void BM_BareOpenReadClose(benchmark::State& state)
+{
+    const char* path = BenchFile().c_str();
+    char buffer[ReadBufferSize];
+    for (auto _ : state) {
+        const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+        benchmark::DoNotOptimize(::read(fd, buffer, ReadLimit));
+        ::close(fd);
+    }
+}
+
+BENCHMARK(BM_ImportDescription);
+BENCHMARK(BM_ReadTextStart);
+BENCHMARK(BM_BareOpenReadClose);
+
+} // namespace
+} // namespace zandrel
+
+BENCHMARK_MAIN();

@@ -1,0 +1,36 @@
+#include "import/ImportDescription.h"
+
+#include <cstring>
+
+#include "import/ChooseCandidateName.h"
+#include "import/CutToDescriptionCapacity.h"
+#include "import/ImportLimits.h"
+#include "import/NormaliseDescriptionText.h"
+#include "import/ReadTextStart.h"
+
+namespace zandrel {
+
+void ImportDescription(const char* names, char* description, ResolvePathProc resolvePath,
+                       FileSource& source, LineLimit limit)
+{
+    if (names == nullptr || description == nullptr || resolvePath == nullptr) {
+        return;
+    }
+    const char* path = resolvePath(ChooseCandidateName(names));
+    if (path == nullptr || *path == '\0') {
+        return;
+    }
+    ReadBuffer text; // written up to its zero by ReadTextStart
+    if (ReadTextStart(source, path, text) == 0) {
+        return;
+    }
+    if (limit.enabled) {
+        ApplyLineLimit(text.data(), limit.lines);
+    }
+    NormalisedBuffer result;
+    std::size_t length = NormaliseDescriptionText(text.data(), result);
+    length = CutToDescriptionCapacity(result.data(), length);
+    std::memcpy(description, result.data(), length + 1);
+}
+
+} // namespace zandrel

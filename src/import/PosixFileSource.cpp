@@ -1,0 +1,51 @@
+#include "import/PosixFileSource.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zandrel {
+
+bool PosixFileSource::Open(const char* path) noexcept
+{
+    Close();
+    fd_ = ::open(path, O_RDONLY | O_CLOEXEC);
+    return fd_ >= 0;
+}
+
+bool PosixFileSource::GetSize(std::uint64_t& size) noexcept
+{
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) {
+        return false;
+    }
+    size = static_cast<std::uint64_t>(info.st_size);
+    return true;
+}
+
+bool PosixFileSource::GetPosition(std::uint64_t& position) noexcept
+{
+    const off_t offset = ::lseek(fd_, 0, SEEK_CUR);
+    if (offset < 0) {
+        return false;
+    }
+    position = static_cast<std::uint64_t>(offset);
+    return true;
+}
+
+bool PosixFileSource::Read(char* buffer, std::uint32_t count, std::uint32_t& bytesRead) noexcept
+{
+    const ssize_t got = ::read(fd_, buffer, count);
+    bytesRead = got > 0 ? static_cast<std::uint32_t>(got) : 0;
+    return got >= 0;
+}
+
+void PosixFileSource::Close() noexcept
+{
+    if (fd_ >= 0) {
+        ::close(fd_); // a failed close is ignored
+        fd_ = -1;
+    }
+}
+
+} // namespace zandrel

@@ -1,0 +1,25 @@
+#pragma once
+// Stand-in for builds without Windows: the same five steps over POSIX calls.
+
+#include "import/FileSource.h"
+
+namespace zandrel {
+
+class PosixFileSource final : public FileSource {
+public:
+    PosixFileSource() = default;
+    PosixFileSource(const PosixFileSource&) = delete;
+    PosixFileSource& operator=(const PosixFileSource&) = delete;
+    ~PosixFileSource() override { Close(); }
+
+    bool Open(const char* path) noexcept override;
+    bool GetSize(std::uint64_t& size) noexcept override;
+    bool GetPosition(std::uint64_t& position) noexcept override;
+    bool Read(char* buffer, std::uint32_t count, std::uint32_t& bytesRead) noexcept override;
+    void Close() noexcept override;
+
+private:
+    int fd_ = -1;
+};
+
+} // namespace zandrel

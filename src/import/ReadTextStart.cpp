@@ -1,0 +1,54 @@
+#include "import/ReadTextStart.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace zandrel {
+namespace {
+
+class CloseOnExit {
+public:
+    explicit CloseOnExit(FileSource& source) noexcept : source_(source) {}
+    CloseOnExit(const CloseOnExit&) = delete;
+    CloseOnExit& operator=(const CloseOnExit&) = delete;
+    ~CloseOnExit() { source_.Close(); }
+
+private:
+    FileSource& source_;
+};
+
+} // namespace
+
+std::size_t ReadTextStart(FileSource& source, const char* path, ReadBuffer& buffer) noexcept
+{
+    buffer[0] = '\0';
+
+    char cutPath[PathLimit + 1];
+    std::size_t pathBytes = 0;
+    while (pathBytes < PathLimit && path[pathBytes] != '\0') {
+        ++pathBytes;
+    }
+    std::memcpy(cutPath, path, pathBytes);
+    cutPath[pathBytes] = '\0';
+
+    if (!source.Open(cutPath)) {
+        return 0;
+    }
+    const CloseOnExit closer(source);
+
+    std::uint64_t size = 0;
+    std::uint64_t position = 0;
+    if (!source.GetSize(size) || !source.GetPosition(position) || position >= size) {
+        return 0;
+    }
+    std::uint32_t bytesRead = 0;
+    if (!source.Read(buffer.data(), static_cast<std::uint32_t>(ReadLimit), bytesRead)) {
+        return 0;
+    }
+    const std::size_t kept = std::min<std::size_t>(bytesRead, ReadLimit);
+    buffer[kept] = '\0';
+    return kept;
+}
+
+} // namespace zandrel

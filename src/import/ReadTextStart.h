@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+
+#include "import/FileSource.h"
+#include "import/ImportLimits.h"
+
+namespace zandrel {
+
+// Opens `path` (not null; its first PathLimit bytes) through `source`, reads at most
+// ReadLimit bytes from the file's start in one request, stores a zero byte after
+// the last byte read and closes the file again on every way out. Returns the
+// number of bytes read: 0 when the file cannot be opened, is empty, its size or
+// position cannot be had, or the read fails; the buffer then holds the empty
+// text. A zero byte inside the file ends the text there.
+std::size_t ReadTextStart(FileSource& source, const char* path, ReadBuffer& buffer) noexcept;
+
+} // namespace zandrel

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "import/ChooseCandidateName.h"
+#include "support/ScopedCodePage.h"
+
+namespace zandrel {
+namespace {
+
+struct NameRow {
+    const char* name;
+    std::vector<std::string> names; // laid end to end, the closing empty name added
+    int chosen;                     // index into names; -1: the empty name
+};
+
+const NameRow NameRows[] = {
+    {"no_separator_first", {"README.TXT", "DOCS\\README.TXT"}, 0},
+    {"fewest_separators", {"A\\B\\README.TXT", "E\\NOTES.TXT", "D/E/F.TXT"}, 1},
+    {"equal_counts_earlier", {"A\\X.TXT", "B\\Y.TXT"}, 0},
+    {"slash_and_backslash_alike", {"A/B/C.TXT", "D\\E.TXT", "F/G.TXT"}, 1},
+    {"walk_stops_at_no_separator", {"D\\E\\X.TXT", "F.TXT", "G.TXT"}, 1},
+    {"drive_part_wins", {"D:\\TEXT\\README.TXT", "README.TXT"}, 0},
+    {"two_byte_drive", {"C:", "X"}, 0},
+    {"network_form_wins", {"\\\\SERVER\\SHARE\\A.TXT", "B.TXT"}, 0},
+    {"slashes_are_no_network_form", {"//SERVER/A.TXT", "B.TXT"}, 1},
+    {"drive_only_counts_first", {"A\\B\\C.TXT", "D:\\X\\Y.TXT", "E\\F.TXT"}, 2},
+    {"one_backslash_is_no_drive", {"\\", "A\\B"}, 0},
+    {"colon_first_is_no_drive", {":\\A\\B", "C\\D"}, 1},
+    {"trail_byte_0x5c_counts", {"A\\\x83\\.TXT", "B\\C.TXT"}, 1},
+    {"single_name", {"X\\Y\\Z.TXT"}, 0},
+    {"empty_list", {}, -1},
+};
+
+class ChooseCandidateNameTable : public ::testing::TestWithParam<NameRow> {};
+
+TEST_P(ChooseCandidateNameTable, PointsAtTheChosenName)
+{
+    const NameRow& row = GetParam();
+    auto codePage = test::ShiftJis(); // separators are bytes whatever the code page
+    std::string list;
+    std::vector<std::size_t> offsets;
+    for (const std::string& name : row.names) {
+        offsets.push_back(list.size());
+        list += name;
+        list += '\0';
+    }
+    list += '\0';
+    const char* chosen = ChooseCandidateName(list.data());
+    const std::size_t expected = row.chosen < 0 ? 0 : offsets[static_cast<std::size_t>(row.chosen)];
+    EXPECT_EQ(chosen - list.data(), static_cast<std::ptrdiff_t>(expected)) << chosen;
+    if (row.chosen < 0) {
+        EXPECT_STREQ(chosen, "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ChooseCandidateNameTable, ::testing::ValuesIn(NameRows),
+                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
+
+} // namespace
+} // namespace zandrel

@@ -1,0 +1,92 @@
+// The double-byte behaviour again with the real code page 932 that Wine gives
+// under LC_ALL=ja_JP.UTF-8, the code-page facts taken from the system.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "import/ApplyLineLimit.h"
+#include "import/ChooseCandidateName.h"
+#include "import/DoubleByteRows.h"
+#include "import/ImportFileFixture.h"
+#include "import/NormaliseDescriptionText.h"
+#include "import/StepChar.h"
+#include "support/SpelledBytes.h"
+
+namespace zandrel {
+namespace {
+
+using test::Spelled;
+
+// Fixes the facts from the system for each test, as the library start does.
+class CodePage932 : public test::ImportFileFixture {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(::GetACP(), 932u) << "run with LC_ALL=ja_JP.UTF-8";
+        InitCodePageFacts();
+        ASSERT_TRUE(DbcsEnabled);
+    }
+};
+
+TEST_F(CodePage932, LeadBytesAreThoseOfShiftJis)
+{
+    for (int byte = 0; byte < 256; ++byte) {
+        const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+        EXPECT_EQ(LeadByteSet[static_cast<std::size_t>(byte)], lead) << "byte " << byte;
+    }
+}
+
+TEST_F(CodePage932, NormalisationRows)
+{
+    for (const auto& row : test::DoubleByteNormaliseRows) {
+        const std::string source = Spelled(row.source);
+        NormalisedBuffer result;
+        const std::size_t length = NormaliseDescriptionText(source.c_str(), result);
+        EXPECT_EQ(std::string(result.data(), length), Spelled(row.expected)) << row.name;
+    }
+}
+
+TEST_F(CodePage932, LineLimitRows)
+{
+    for (const auto& row : test::DoubleByteLineLimitRows) {
+        std::string text = Spelled(row.text);
+        ApplyLineLimit(text.data(), row.lines);
+        EXPECT_EQ(text.c_str(), Spelled(row.expected)) << row.name;
+    }
+}
+
+TEST_F(CodePage932, ATrailByte0x5CInANameCountsAsASeparator)
+{
+    // 0x83 0x5C is one character (katakana SO) whose trail byte is '\'.
+    static constexpr char names[] = "A\\\x83\\.TXT\0B\\C.TXT\0";
+    EXPECT_STREQ(ChooseCandidateName(names), "B\\C.TXT");
+}
+
+TEST_F(CodePage932, AFileWithCharactersAcrossLineBreaksIsReadWhole)
+{
+    // 0x82 CR and 0x82 LF are characters, not breaks; SP after 0x82 is a trail byte.
+    EXPECT_EQ(ImportFile(Spelled("SP 0x82 CR one CR LF CR LF 0x82 SP")),
+              Spelled("0x82 CR one CR LF 0x82 SP"));
+}
+
+TEST_F(CodePage932, ALeadByteReadLastIsNotSplitAtTheCapacity)
+{
+    // The 4,095th byte read is a lead byte; the normaliser makes it a character
+    // with the CR after it, which does not fit into the 4,095 text bytes.
+    const std::string content = std::string(4094, 'x') + "\x82\xA0" + std::string(100, 'y');
+    EXPECT_EQ(ImportFile(content), std::string(4094, 'x'));
+    EXPECT_TRUE(NothingPastTheZero());
+}
+
+TEST_F(CodePage932, TheLineLimitStepsOverTrailBytesInAFile)
+{
+    Settings().limitFlag = true;
+    Settings().lineLimit = 2;
+    EXPECT_EQ(ImportFile(Spelled("0x82 LF one LF two LF three")), Spelled("0x82 LF one CR LF two"));
+}
+
+} // namespace
+} // namespace zandrel

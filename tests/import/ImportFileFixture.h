@@ -1,0 +1,72 @@
+#pragma once
+// Runs ImportDescription as the export does, against files in a fresh
+// directory, with the settings record saved and restored around each test.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "import/ImportDescription.h"
+#include "import/ImportLimits.h"
+#include "settings/SettingsRecord.h"
+#include "support/ScopedCodePage.h"
+#include "support/TempDirectory.h"
+
+namespace zandrel::test {
+
+class ImportFileFixture : public ::testing::Test {
+protected:
+    static constexpr char Sentinel = '#';
+
+    ImportFileFixture() : savedFlag_(Settings().limitFlag), savedLimit_(Settings().lineLimit)
+    {
+        Settings().limitFlag = false;
+        Settings().lineLimit = 0;
+    }
+    ~ImportFileFixture() override
+    {
+        Settings().limitFlag = savedFlag_;
+        Settings().lineLimit = savedLimit_;
+    }
+
+    // Imports `content` from a file named README.TXT; returns the description.
+    std::string ImportFile(const std::string& content)
+    {
+        path_ = dir_.Write("README.TXT", content);
+        return Run();
+    }
+
+    // Imports from path_ into a host buffer of sentinels.
+    std::string Run()
+    {
+        host_.assign(2 * NormalisedBufferSize, Sentinel);
+        currentPath_ = path_.c_str();
+        ImportDescription("README.TXT\0", host_.data(), &ResolveToCurrentPath);
+        return std::string(host_.c_str());
+    }
+
+    [[nodiscard]] bool Untouched() const
+    {
+        return host_.find_first_not_of(Sentinel) == std::string::npos;
+    }
+    [[nodiscard]] bool NothingPastTheZero() const
+    {
+        const std::size_t zero = host_.find('\0');
+        return zero != std::string::npos &&
+               host_.find_first_not_of(Sentinel, zero + 1) == std::string::npos;
+    }
+
+    ScopedCodePage codePage_; // single-byte unless a test installs another
+    TempDirectory dir_;
+    std::string path_;
+    std::string host_;
+
+private:
+    static const char* ZANDREL_STDCALL ResolveToCurrentPath(const char*) { return currentPath_; }
+    static inline const char* currentPath_ = nullptr;
+
+    bool savedFlag_;
+    std::int32_t savedLimit_;
+};
+
+} // namespace zandrel::test

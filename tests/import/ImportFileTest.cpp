@@ -1,0 +1,96 @@
+// The import as the export calls it: real files through the platform's file
+// source, the limit from the settings record.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "import/ImportDescription.h"
+#include "import/ImportFileFixture.h"
+#include "import/ImportLimits.h"
+#include "settings/SettingsRecord.h"
+
+namespace zandrel {
+namespace {
+
+using test::ImportFileFixture;
+
+std::string Letters(std::size_t count)
+{
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += static_cast<char>('a' + i % 26);
+    }
+    return text;
+}
+
+std::string NumberedLines(int count)
+{
+    std::string text;
+    for (int i = 1; i <= count; ++i) {
+        text += "line " + std::to_string(i) + "\r\n";
+    }
+    return text;
+}
+
+TEST_F(ImportFileFixture, ATenThousandByteFileGivesItsFirst4095Bytes)
+{
+    const std::string content = Letters(10000);
+    EXPECT_EQ(ImportFile(content), content.substr(0, ReadLimit));
+}
+
+TEST_F(ImportFileFixture, AZeroByteAtOffset100EndsTheText)
+{
+    std::string content = Letters(300);
+    content[100] = '\0';
+    EXPECT_EQ(ImportFile(content), content.substr(0, 100));
+}
+
+TEST_F(ImportFileFixture, OneCharacterLinesStayWithinTheDescriptionCapacity)
+{
+    std::string content;
+    for (int i = 0; i < 2047; ++i) {
+        content += "a\n";
+    }
+    content += 'a';
+    ASSERT_EQ(content.size(), ReadLimit);
+    std::string expected;
+    for (int i = 0; i < 1364; ++i) {
+        expected += "a\r\n";
+    }
+    expected += 'a';
+    EXPECT_EQ(ImportFile(content), expected);
+    EXPECT_TRUE(NothingPastTheZero());
+    EXPECT_EQ(host_.find_first_not_of(Sentinel, DescriptionCapacity), std::string::npos);
+}
+
+TEST_F(ImportFileFixture, TheSettingsLimitKeepsTwentyOfThirtyLines)
+{
+    const std::string content = NumberedLines(30);
+    std::string twenty = NumberedLines(20);
+    twenty.resize(twenty.size() - 2);
+    std::string thirty = content;
+    thirty.resize(thirty.size() - 2);
+
+    Settings().limitFlag = true;
+    Settings().lineLimit = 20;
+    EXPECT_EQ(ImportFile(content), twenty);
+    Settings().limitFlag = false;
+    EXPECT_EQ(ImportFile(content), thirty);
+}
+
+TEST_F(ImportFileFixture, AMissingFileLeavesTheDescriptionAlone)
+{
+    path_ = (dir_.Path() / "missing.txt").string();
+    Run();
+    EXPECT_TRUE(Untouched());
+}
+
+TEST_F(ImportFileFixture, AnEmptyFileLeavesTheDescriptionAlone)
+{
+    ImportFile("");
+    EXPECT_TRUE(Untouched());
+}
+
+} // namespace
+} // namespace zandrel
