@@ -12,7 +12,7 @@ cd "$root"
 scripts/setup-deps.sh >/dev/null
 echo "demo: building the win64 preset (build/win64)" >&2
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j 2 >/dev/null
+cmake --build --preset win64 --target ZandrelPlugin quorbit-host -j 2 >/dev/null
 
 # shellcheck source=lib/wine.sh
 source scripts/lib/wine.sh

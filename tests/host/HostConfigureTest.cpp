@@ -38,14 +38,26 @@ BOOL CALLBACK FindDialogOf(HWND window, LPARAM param)
     return TRUE;
 }
 
-// The host's dialog once it is shown; null after 30 s.
+// True once the dialog is the active window and its thread has the focus on
+// one of its controls: the activation, which puts the focus on the first tab
+// stop, has happened, and will not take back a focus moved after it.
+bool Settled(HWND dialog)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info) &&
+           info.hwndActive == dialog && info.hwndFocus != nullptr &&
+           ::GetParent(info.hwndFocus) == dialog;
+}
+
+// The host's dialog once it is shown and settled; null after 30 s.
 HWND WaitForDialog(DWORD processId)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (std::chrono::steady_clock::now() < deadline) {
         DialogSearch search{processId, nullptr};
         ::EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr) {
+        if (search.found != nullptr && Settled(search.found)) {
             return search.found;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -53,10 +65,15 @@ HWND WaitForDialog(DWORD processId)
     return nullptr;
 }
 
-void EndHost(DWORD processId)
+// Ends the host unless it ends by itself within `grace`: a dialog left open
+// must fail the test, not hang it.
+void EndHost(DWORD processId, DWORD graceMilliseconds = 0)
 {
-    if (HANDLE process = ::OpenProcess(PROCESS_TERMINATE, FALSE, processId)) {
-        ::TerminateProcess(process, 99);
+    if (HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId)) {
+        if (::WaitForSingleObject(process, graceMilliseconds) == WAIT_TIMEOUT) {
+            ADD_FAILURE() << "the host did not end; ended from here";
+            ::TerminateProcess(process, 99);
+        }
         ::CloseHandle(process);
     }
 }
@@ -67,7 +84,7 @@ HostRun Configure(const std::function<void(HWND dialog)>& drive)
     return RunHost({"configure"}, [&](DWORD processId) {
         const HWND dialog = WaitForDialog(processId);
         if (dialog == nullptr) {
-            ADD_FAILURE() << "the setup dialog did not appear";
+            ADD_FAILURE() << "the setup dialog did not appear, or never took the focus";
             EndHost(processId);
             return;
         }
@@ -75,6 +92,7 @@ HostRun Configure(const std::function<void(HWND dialog)>& drive)
         ::GetWindowTextA(dialog, title, sizeof title);
         EXPECT_STREQ(title, "Zandrel File Plugin 0.90");
         drive(dialog);
+        EndHost(processId, 30000);
     });
 }
 
