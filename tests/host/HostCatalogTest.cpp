@@ -14,9 +14,14 @@
 #include <vector>
 
 #include "host/HostProcess.h"
+#include "support/SettingsRegistry.h"
+#include "support/TempDirectory.h"
 
 namespace zandrel::host::test {
 namespace {
+
+using zandrel::test::SettingsRegistry;
+using zandrel::test::TempDirectory;
 
 // One folder of a catalog: the header after "<folder>: " and the lines of the
 // description with their indentation taken off.
@@ -125,9 +130,10 @@ const FolderRow kSampleFolders[] = {
     {"tabs-and-blank-lines", "README.TXT"},
 };
 
+// No settings in the registry, before and after: the plug-in's defaults serve.
 class HostRunTest : public ::testing::Test {
 protected:
-    void SetUp() override { ClearPluginSettings(); }
+    SettingsRegistry settings_;
 };
 
 void ExpectCatalogOfSamples(const HostRun& run)
@@ -221,16 +227,12 @@ TEST_F(HostRunTest, FileNamedOutsideTheCodePageIsReadByItsShortName)
     ::WideCharToMultiByte(CP_ACP, 0, fileName.c_str(), -1, nullptr, 0, nullptr, &lossy);
     ASSERT_TRUE(lossy);
 
-    wchar_t temp[MAX_PATH];
-    ASSERT_GT(::GetTempPathW(MAX_PATH, temp), 0u);
-    const std::filesystem::path item = std::filesystem::path(temp) /
-                                       ("quorbit-host-" + std::to_string(::GetCurrentProcessId())) /
-                                       "item";
-    std::filesystem::create_directories(item);
+    const TempDirectory temp;
+    const std::filesystem::path item = temp.Path() / "item";
+    std::filesystem::create_directory(item);
     std::ofstream(item / fileName, std::ios::binary) << "  Thai notes \r\n";
 
     const HostRun run = RunHost({"import", item.string()});
-    std::filesystem::remove_all(item.parent_path());
     EXPECT_EQ(run.exitCode, 0u);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out, "Thai notes\r\n");

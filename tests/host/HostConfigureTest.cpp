@@ -11,9 +11,12 @@
 #include <thread>
 
 #include "host/HostProcess.h"
+#include "support/SettingsRegistry.h"
 
 namespace zandrel::host::test {
 namespace {
+
+using zandrel::test::SettingsRegistry;
 
 constexpr int kMaskEdit = 105;
 constexpr int kAddButton = 102;
@@ -102,10 +105,10 @@ void Post(HWND dialog, int id)
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
+// No settings in the registry before; those that OK stored are removed after.
 class HostConfigureTest : public ::testing::Test {
 protected:
-    void SetUp() override { ClearPluginSettings(); }
-    void TearDown() override { ClearPluginSettings(); }
+    SettingsRegistry settings_;
 };
 
 TEST_F(HostConfigureTest, OkPrintsTheNewRegistrationAndTheMasksAreKept)
@@ -125,7 +128,8 @@ TEST_F(HostConfigureTest, OkPrintsTheNewRegistrationAndTheMasksAreKept)
                        "Display name: Zandrel File Import\r\n"
                        "Masks:        README.TXT;*.TXT;*.NFO\r\n");
 
-    // A new host process loads the plug-in afresh: the masks were stored.
+    // Stored, and a new host process that loads the plug-in afresh gets them.
+    EXPECT_EQ(SettingsRegistry::ReadFileMasks(), "README.TXT,*.TXT,*.NFO");
     const HostRun masks = RunHost({"masks"});
     EXPECT_EQ(masks.out,
               "Display name: Zandrel File Import\r\nMasks:        README.TXT;*.TXT;*.NFO\r\n");
@@ -141,6 +145,7 @@ TEST_F(HostConfigureTest, CancelLeavesTheRegistrationAlone)
     });
     EXPECT_EQ(run.exitCode, 0u) << run.err;
     EXPECT_EQ(run.out, "The setup dialog closed without OK: the registration is unchanged.\r\n");
+    EXPECT_FALSE(SettingsRegistry::KeyExists());
     const HostRun masks = RunHost({"masks"});
     EXPECT_EQ(masks.out, "Display name: Zandrel File Import\r\nMasks:        README.TXT;*.TXT\r\n");
 }

@@ -110,10 +110,4 @@ HostRun RunHost(const std::vector<std::string>& args,
     return run;
 }
 
-void ClearPluginSettings()
-{
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Marrowick\\Quorbit\\Plugins\\ZandrelPlugin");
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Marrowick");
-}
-
 } // namespace zandrel::host::test

@@ -27,8 +27,4 @@ struct HostRun {
 [[nodiscard]] std::string SamplesDir();
 [[nodiscard]] std::string ExpectedDir();
 
-// Removes the plug-in's settings key and its legacy vendor key from the
-// current user's registry, so that the plug-in's defaults serve.
-void ClearPluginSettings();
-
 } // namespace zandrel::host::test
