@@ -1,0 +1,304 @@
+#!/usr/bin/env python3
+"""Static checks of the product, build/win32/ZandrelPlugin.dll.
+
+The 32-bit DLL cannot run on this machine, so what the host relies on is read
+from the file: the PE header, the export directory, the imports, the dialog
+resource field by field, and the stack clean-up of every return of each export
+(disassembled with i686-w64-mingw32-objdump).
+
+Usage: check_dll.py path/to/ZandrelPlugin.dll   (exit status 0 when all pass)
+"""
+
+import re
+import struct
+import subprocess
+import sys
+
+try:
+    import pefile
+except ImportError:  # a Python of its own (pyenv) does not see Debian's package
+    sys.path.append("/usr/lib/python3/dist-packages")
+    import pefile
+
+OBJDUMP = "i686-w64-mingw32-objdump"
+
+EXPORTS = {  # name: (ordinal, bytes of arguments the callee removes)
+    "ImportDesc_ParentItem": (1, 0x14),
+    "RegisterDescPlugins": (2, 0x4),
+    "ModuleInfo": (3, 0xC),
+}
+
+# Windows system DLLs the plug-in may import from; anything else (libgcc_s,
+# libstdc++, libwinpthread, ...) means a runtime was not linked statically.
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "advapi32.dll", "msvcrt.dll", "gdi32.dll", "ntdll.dll"}
+
+RT_DIALOG = 5
+DIALOG_NAME = "ZANDRELSETUPDIALOG"
+DIALOG_LANGUAGE = 0x0424
+
+WS_CHILD_VISIBLE = 0x50000000
+DIALOG_HEADER = {
+    "style": 0x80C80042,
+    "extended style": 0,
+    "position and size": (40, 20, 178, 204),
+    "menu": "",
+    "class": "",
+    "title": "Zandrel File Plugin 0.90",
+    "font": (8, "MS Sans Serif"),
+    "controls": 14,
+}
+# id, class, text (None: any one line), (x, y, w, h), style
+CONTROLS = [
+    (0xFFFF, "Static", None, (5, 148, 169, 10), 0x50020001),
+    (105, "Edit", "", (5, 24, 118, 12), 0x50810000),
+    (102, "Button", "&Add", (128, 23, 46, 14), 0x50010000),
+    (101, "ListBox", "", (5, 41, 118, 62), 0x50A100C1),
+    (106, "Button", "Move &Up", (128, 47, 46, 15), 0x50010000),
+    (104, "Button", "Move &Down", (128, 66, 46, 15), 0x50010000),
+    (103, "Button", "D&elete", (128, 85, 46, 15), 0x50010000),
+    (107, "Button", "Import max. text lines:", (5, 104, 76, 10), 0x50010003),
+    (108, "Edit", "", (82, 103, 25, 11), 0x50810000),
+    (0xFFFF, "Static",
+     "Note that Quorbit allows descriptions to be max. 4 kB in size. If imported text file is longer, "
+     "description will be truncated to the first 4 kB of text.",
+     (5, 118, 169, 27), 0x50020000),
+    (1, "Button", "&OK", (36, 181, 50, 16), 0x50010001),
+    (2, "Button", "&Cancel", (92, 181, 50, 16), 0x50010000),
+    (0xFFFF, "Static",
+     "Specify the list of file names or file masks to be imported as descriptions for parent item:",
+     (5, 4, 169, 17), 0x50020000),
+    (0xFFFF, "Static",
+     "This plugin is not an official part of Quorbit, use on your own responsibility!",
+     (5, 157, 169, 19), 0x50020001),
+]
+CLASS_ATOMS = {0x80: "Button", 0x81: "Edit", 0x82: "Static", 0x83: "ListBox", 0x84: "ScrollBar", 0x85: "ComboBox"}
+
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+    return condition
+
+
+def check_equal(actual, expected, what):
+    return check(actual == expected, f"{what}: {actual!r}, expected {expected!r}")
+
+
+# --- header ------------------------------------------------------------------
+
+def check_header(pe):
+    check_equal(pe.FILE_HEADER.Machine, 0x14C, "machine (i386)")
+    check_equal(pe.OPTIONAL_HEADER.Magic, 0x10B, "optional header magic (PE32)")
+    check(pe.FILE_HEADER.Characteristics & 0x2000, "not a DLL (IMAGE_FILE_DLL clear)")
+
+
+# --- exports -----------------------------------------------------------------
+
+def check_exports(pe):
+    directory = getattr(pe, "DIRECTORY_ENTRY_EXPORT", None)
+    if not check(directory is not None, "no export directory"):
+        return {}
+    module_name = pe.get_string_at_rva(directory.struct.Name).decode("ascii", "replace")
+    check_equal(module_name, "ZandrelPlugin.dll", "export directory module name")
+    check_equal(directory.struct.NumberOfFunctions, len(EXPORTS), "number of exported functions")
+    check_equal(directory.struct.NumberOfNames, len(EXPORTS), "number of exported names")
+    found = {}
+    for symbol in directory.symbols:
+        name = symbol.name.decode("ascii", "replace") if symbol.name else None
+        if not check(name in EXPORTS, f"unexpected export {name or '(no name)'} at ordinal {symbol.ordinal}"):
+            continue
+        check_equal(symbol.ordinal, EXPORTS[name][0], f"ordinal of {name}")
+        check(symbol.forwarder is None, f"{name} is a forwarder")
+        found[name] = symbol.address
+    for name in EXPORTS:
+        check(name in found, f"export {name} missing")
+    return found
+
+
+# --- imports -----------------------------------------------------------------
+
+def check_imports(pe):
+    imported = [entry.dll.decode("ascii", "replace").lower() for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", [])]
+    imported += [entry.dll.decode("ascii", "replace").lower()
+                 for entry in getattr(pe, "DIRECTORY_ENTRY_DELAY_IMPORT", [])]
+    check(imported, "no imports at all")
+    for dll in imported:
+        check(dll in SYSTEM_DLLS, f"imports {dll}, which is not a Windows system DLL")
+
+
+# --- dialog resource ----------------------------------------------------------
+
+class Reader:
+    def __init__(self, data):
+        self.data = data
+        self.offset = 0
+
+    def u16(self):
+        value, = struct.unpack_from("<H", self.data, self.offset)
+        self.offset += 2
+        return value
+
+    def s16(self):
+        value, = struct.unpack_from("<h", self.data, self.offset)
+        self.offset += 2
+        return value
+
+    def u32(self):
+        value, = struct.unpack_from("<I", self.data, self.offset)
+        self.offset += 4
+        return value
+
+    def wstring(self):
+        end = self.offset
+        while struct.unpack_from("<H", self.data, end)[0] != 0:
+            end += 2
+        text = self.data[self.offset:end].decode("utf-16-le")
+        self.offset = end + 2
+        return text
+
+    def string_or_ordinal(self):
+        if struct.unpack_from("<H", self.data, self.offset)[0] == 0xFFFF:
+            self.offset += 2
+            return self.u16()
+        return self.wstring()
+
+    def align(self):
+        self.offset = (self.offset + 3) & ~3
+
+
+def dialog_resources(pe):
+    """[(name, language, bytes)] of every RT_DIALOG resource."""
+    found = []
+    directory = getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None)
+    for type_entry in directory.entries if directory is not None else []:
+        if type_entry.id != RT_DIALOG:
+            continue
+        for name_entry in type_entry.directory.entries:
+            name = str(name_entry.name) if name_entry.name is not None else name_entry.id
+            for language_entry in name_entry.directory.entries:
+                data = language_entry.data.struct
+                raw = pe.get_data(data.OffsetToData, data.Size)
+                language = language_entry.data.lang | (language_entry.data.sublang << 10)
+                found.append((name, language, raw))
+    return found
+
+
+def check_dialog(pe):
+    dialogs = dialog_resources(pe)
+    if not check_equal(len(dialogs), 1, "number of RT_DIALOG resources (names x languages)"):
+        return
+    name, language, raw = dialogs[0]
+    check_equal(name, DIALOG_NAME, "dialog resource name")
+    check_equal(language, DIALOG_LANGUAGE, "dialog resource language")
+
+    r = Reader(raw)
+    style = r.u32()
+    check(style != 0xFFFF0001, "the template is an extended one (DIALOGEX)")
+    header = {
+        "style": style,
+        "extended style": r.u32(),
+    }
+    count = r.u16()
+    header["position and size"] = (r.s16(), r.s16(), r.s16(), r.s16())
+    header["menu"] = r.string_or_ordinal()
+    header["class"] = r.string_or_ordinal()
+    header["title"] = r.wstring()
+    header["font"] = (r.u16(), r.wstring()) if style & 0x40 else None
+    header["controls"] = count
+    for field, expected in DIALOG_HEADER.items():
+        check_equal(header[field], expected, f"dialog {field}")
+
+    for number, expected in enumerate(CONTROLS[:count], start=1):
+        r.align()
+        style = r.u32()
+        extended = r.u32()
+        rect = (r.s16(), r.s16(), r.s16(), r.s16())
+        control_id = r.u16()
+        control_class = r.string_or_ordinal()
+        text = r.string_or_ordinal()
+        extra = r.u16()
+        r.offset += extra
+        if isinstance(control_class, int):
+            control_class = CLASS_ATOMS.get(control_class, f"atom {control_class:#x}")
+        exp_id, exp_class, exp_text, exp_rect, exp_style = expected
+        where = f"control {number} (id {control_id})"
+        check_equal(control_id, exp_id, f"control {number} id")
+        check_equal(control_class.lower(), exp_class.lower(), f"{where} class")
+        if exp_text is None:
+            check(isinstance(text, str) and text and "\n" not in text, f"{where} text: not one line of text: {text!r}")
+        else:
+            check_equal(text, exp_text, f"{where} text")
+        check_equal(rect, exp_rect, f"{where} rectangle")
+        check_equal(hex(style), hex(exp_style), f"{where} style")
+        check(style & WS_CHILD_VISIBLE == WS_CHILD_VISIBLE, f"{where} lacks WS_CHILD or WS_VISIBLE")
+        check_equal(extended, 0, f"{where} extended style")
+        check_equal(extra, 0, f"{where} creation data size")
+
+
+# --- stack clean-up of the exports ----------------------------------------------
+
+def disassembly_by_symbol(dll):
+    """{symbol: [instruction lines]} for every labelled block of the code."""
+    listing = subprocess.run([OBJDUMP, "-d", "--no-show-raw-insn", dll], check=True, capture_output=True,
+                             text=True).stdout
+    blocks = {}
+    current = None
+    for line in listing.splitlines():
+        label = re.match(r"^([0-9a-f]+) <(.+)>:$", line)
+        if label:
+            current = label.group(2)
+            blocks[current] = [int(label.group(1), 16)]
+        elif current and re.match(r"^\s*[0-9a-f]+:\s", line):
+            blocks[current].append(line)
+    return blocks
+
+
+def check_returns(pe, dll, export_rvas):
+    blocks = disassembly_by_symbol(dll)
+    base = pe.OPTIONAL_HEADER.ImageBase
+    for name, rva in export_rvas.items():
+        argument_bytes = EXPORTS[name][1]
+        entry = [symbol for symbol, lines in blocks.items() if lines[0] == base + rva]
+        if not check(entry, f"{name}: no labelled code at its export address {base + rva:#x}"):
+            continue
+        # The export's own body and the parts the compiler split off it
+        # (.cold, .part): every return in any of them must pop the arguments.
+        symbol = entry[0]
+        parts = [s for s in blocks if s == symbol or s.startswith(symbol + ".")]
+        returns = []
+        for part in parts:
+            for line in blocks[part][1:]:
+                instruction = line.split(":", 1)[1].strip()
+                if re.match(r"^(ret|lret|iret)[lwq]?\b", instruction):
+                    returns.append((part, instruction))
+        check(any(part == symbol for part, _ in returns), f"{name}: no return in {symbol}")
+        good = 0
+        for part, instruction in returns:
+            operand = re.search(r"\$0x([0-9a-f]+)", instruction)
+            if check(operand is not None and int(operand.group(1), 16) == argument_bytes,
+                     f"{name}: '{instruction}' in {part}, expected ret ${argument_bytes:#x}"):
+                good += 1
+        print(f"  {name}: {good} of {len(returns)} return(s) pop {argument_bytes:#x} bytes ({', '.join(parts)})")
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    dll = sys.argv[1]
+    pe = pefile.PE(dll)
+    check_header(pe)
+    export_rvas = check_exports(pe)
+    check_imports(pe)
+    check_dialog(pe)
+    check_returns(pe, dll, export_rvas)
+    for failure in failures:
+        print(f"FAIL {failure}")
+    print(f"check_dll: {'ok' if not failures else f'{len(failures)} failure(s)'} ({dll})")
+    return 0 if not failures else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
