@@ -14,8 +14,12 @@ void ZANDREL_STDCALL ConfigureDescPlugin(std::uint32_t /*reserved*/, HWND ownerW
         return;
     }
     // The dialog's result is always 0 and not used; a dialog that cannot be
-    // created simply returns.
-    ::DialogBoxParamA(LibraryModule(), "ZandrelSetupDialog", ownerWindow, SetupDialogProc, 0);
+    // created simply returns. SetupDialogProc stops its own failures; the
+    // catch-all keeps this callback a firewall like the exports.
+    try {
+        ::DialogBoxParamA(LibraryModule(), "ZandrelSetupDialog", ownerWindow, SetupDialogProc, 0);
+    } catch (...) {
+    }
 }
 
 } // namespace zandrel

@@ -10,7 +10,7 @@
 
 #include "support/PluginLibrary.h"
 #include "support/SettingsRegistry.h"
-#include "support/TempTextFile.h"
+#include "support/TempDirectory.h"
 
 namespace zandrel::test {
 namespace {
@@ -70,6 +70,8 @@ protected:
     }
 
     SettingsRegistry registry_; // keys deleted now and at the end
+    const TempDirectory directory_;
+    const std::string threeLines_ = directory_.Write("three.txt", "one\r\ntwo\r\nthree\r\n");
 };
 
 TEST_F(PluginBoundaryTest, ExportsByNameAndByOrdinal)
@@ -168,17 +170,16 @@ TEST_F(PluginBoundaryTest, JoinedMasksFromStoredSettings)
 
 TEST_F(PluginBoundaryTest, SettingsAreReadAtLoadAndOnlyThen)
 {
-    const TempTextFile threeLines("one\r\ntwo\r\nthree\r\n");
     ASSERT_TRUE(SettingsRegistry::Write("a,b", 1));
     PluginLibrary plugin;
     ASSERT_TRUE(plugin.Loaded());
     EXPECT_EQ(RegisteredMasks(plugin), "a;b");
-    EXPECT_EQ(Import(plugin, threeLines.Path()), "one");
+    EXPECT_EQ(Import(plugin, threeLines_), "one");
 
     // Changed while loaded: nothing of it shows.
     ASSERT_TRUE(SettingsRegistry::Write("c", -1)); // flag clear
     EXPECT_EQ(RegisteredMasks(plugin), "a;b");
-    EXPECT_EQ(Import(plugin, threeLines.Path()), "one");
+    EXPECT_EQ(Import(plugin, threeLines_), "one");
 
     plugin.Unload();
     EXPECT_EQ(::GetModuleHandleA(PluginModuleName), nullptr);
@@ -186,7 +187,7 @@ TEST_F(PluginBoundaryTest, SettingsAreReadAtLoadAndOnlyThen)
     PluginLibrary reloaded;
     ASSERT_TRUE(reloaded.Loaded());
     EXPECT_EQ(RegisteredMasks(reloaded), "c");
-    EXPECT_EQ(Import(reloaded, threeLines.Path()), "one\r\ntwo\r\nthree");
+    EXPECT_EQ(Import(reloaded, threeLines_), "one\r\ntwo\r\nthree");
     // Nothing was written back at either unload.
     EXPECT_EQ(SettingsRegistry::ReadFileMasks(), "c");
     EXPECT_EQ(SettingsRegistry::ReadLimitLines(), -1);
@@ -194,18 +195,18 @@ TEST_F(PluginBoundaryTest, SettingsAreReadAtLoadAndOnlyThen)
 
 TEST_F(PluginBoundaryTest, ImportBeforeAnyRegistrationUsesTheLoadedSettings)
 {
-    const TempTextFile threeLines("one\r\ntwo\r\nthree\r\n");
     ASSERT_TRUE(SettingsRegistry::Write("*.TXT", 2));
     PluginLibrary plugin;
     ASSERT_TRUE(plugin.Loaded());
-    EXPECT_EQ(Import(plugin, threeLines.Path()), "one\r\ntwo");
+    EXPECT_EQ(Import(plugin, threeLines_), "one\r\ntwo");
     EXPECT_EQ(RegisteredMasks(plugin), "*.TXT");
-    EXPECT_EQ(Import(plugin, threeLines.Path()), "one\r\ntwo");
+    EXPECT_EQ(Import(plugin, threeLines_), "one\r\ntwo");
 }
 
 TEST_F(PluginBoundaryTest, ActionSlotAndNamesDecideWhetherTheImportRuns)
 {
-    const TempTextFile file("  Hello  \r\n\r\n\r\nWorld \n");
+    const TempDirectory directory;
+    const std::string file = directory.Write("file.txt", "  Hello  \r\n\r\n\r\nWorld \n");
     const struct {
         std::uint32_t actionSlot;
         bool nullNames;
@@ -223,7 +224,7 @@ TEST_F(PluginBoundaryTest, ActionSlotAndNamesDecideWhetherTheImportRuns)
     PluginLibrary plugin;
     ASSERT_TRUE(plugin.Loaded());
     for (const auto& row : rows) {
-        PathCallback::Answer(file.Path());
+        PathCallback::Answer(file);
         DescriptionBuffer description;
         const bool result =
             plugin.importDesc(row.actionSlot, 0xDEADBEEF, row.nullNames ? nullptr : OneName,
@@ -281,11 +282,12 @@ TEST_F(PluginBoundaryTest, LongestDescriptionStaysInsideTheBoundedBuffer)
     while (text.size() < 4095) {
         text += text.size() % 2 == 0 ? 'a' : '\n';
     }
-    const TempTextFile file(text);
+    const TempDirectory directory;
+    const std::string file = directory.Write("file.txt", text);
     ASSERT_TRUE(SettingsRegistry::Write("*.TXT", -20)); // no line limit
     PluginLibrary plugin;
     ASSERT_TRUE(plugin.Loaded());
-    PathCallback::Answer(file.Path());
+    PathCallback::Answer(file);
     DescriptionBuffer description;
     EXPECT_TRUE(plugin.importDesc(0, 0, OneName, description.bytes, &PathCallback::Resolve));
     const std::string result = description.Text();

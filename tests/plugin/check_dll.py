@@ -4,7 +4,7 @@
 The 32-bit DLL cannot run on this machine, so what the host relies on is read
 from the file: the PE header, the export directory, the imports, the dialog
 resource field by field, and the stack clean-up of every return of each export
-(disassembled with i686-w64-mingw32-objdump).
+and of the plug-in's own callbacks (disassembled with i686-w64-mingw32-objdump).
 
 Usage: check_dll.py path/to/ZandrelPlugin.dll   (exit status 0 when all pass)
 """
@@ -26,6 +26,14 @@ EXPORTS = {  # name: (ordinal, bytes of arguments the callee removes)
     "ImportDesc_ParentItem": (1, 0x14),
     "RegisterDescPlugins": (2, 0x4),
     "ModuleInfo": (3, 0xC),
+}
+
+# The plug-in's own callbacks, found by name in the symbol table: the
+# configuration callback handed to the host and the dialog procedure handed to
+# the dialog manager.
+CALLBACKS = {  # part of the symbol name: bytes of arguments
+    "ConfigureDescPlugin": 0xC,
+    "SetupDialogProc": 0x10,
 }
 
 # Windows system DLLs the plug-in may import from; anything else (libgcc_s,
@@ -255,32 +263,37 @@ def disassembly_by_symbol(dll):
     return blocks
 
 
+def check_block_returns(blocks, label, symbol, argument_bytes):
+    """Every return in symbol and in the parts the compiler split off it
+    (.cold, .part) pops argument_bytes."""
+    parts = [s for s in blocks if s == symbol or s.startswith(symbol + ".")]
+    returns = []
+    for part in parts:
+        for line in blocks[part][1:]:
+            instruction = line.split(":", 1)[1].strip()
+            if re.match(r"^(ret|lret|iret)[lwq]?\b", instruction):
+                returns.append((part, instruction))
+    check(any(part == symbol for part, _ in returns), f"{label}: no return in {symbol}")
+    good = 0
+    for part, instruction in returns:
+        operand = re.search(r"\$0x([0-9a-f]+)", instruction)
+        if check(operand is not None and int(operand.group(1), 16) == argument_bytes,
+                 f"{label}: '{instruction}' in {part}, expected ret ${argument_bytes:#x}"):
+            good += 1
+    print(f"  {label}: {good} of {len(returns)} return(s) pop {argument_bytes:#x} bytes ({', '.join(parts)})")
+
+
 def check_returns(pe, dll, export_rvas):
     blocks = disassembly_by_symbol(dll)
     base = pe.OPTIONAL_HEADER.ImageBase
     for name, rva in export_rvas.items():
-        argument_bytes = EXPORTS[name][1]
         entry = [symbol for symbol, lines in blocks.items() if lines[0] == base + rva]
-        if not check(entry, f"{name}: no labelled code at its export address {base + rva:#x}"):
-            continue
-        # The export's own body and the parts the compiler split off it
-        # (.cold, .part): every return in any of them must pop the arguments.
-        symbol = entry[0]
-        parts = [s for s in blocks if s == symbol or s.startswith(symbol + ".")]
-        returns = []
-        for part in parts:
-            for line in blocks[part][1:]:
-                instruction = line.split(":", 1)[1].strip()
-                if re.match(r"^(ret|lret|iret)[lwq]?\b", instruction):
-                    returns.append((part, instruction))
-        check(any(part == symbol for part, _ in returns), f"{name}: no return in {symbol}")
-        good = 0
-        for part, instruction in returns:
-            operand = re.search(r"\$0x([0-9a-f]+)", instruction)
-            if check(operand is not None and int(operand.group(1), 16) == argument_bytes,
-                     f"{name}: '{instruction}' in {part}, expected ret ${argument_bytes:#x}"):
-                good += 1
-        print(f"  {name}: {good} of {len(returns)} return(s) pop {argument_bytes:#x} bytes ({', '.join(parts)})")
+        if check(entry, f"{name}: no labelled code at its export address {base + rva:#x}"):
+            check_block_returns(blocks, name, entry[0], EXPORTS[name][1])
+    for name, argument_bytes in CALLBACKS.items():
+        entry = [symbol for symbol in blocks if name in symbol and "." not in symbol]
+        if check(len(entry) == 1, f"{name}: expected one function in the symbol table, found {entry}"):
+            check_block_returns(blocks, name, entry[0], argument_bytes)
 
 
 def main():

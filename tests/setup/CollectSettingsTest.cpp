@@ -6,6 +6,7 @@
 #include "settings/SettingsRecord.h"
 #include "setup/CollectSettings.h"
 #include "setup/FakeDialogControls.h"
+#include "support/SettingsExpectations.h"
 
 namespace zandrel {
 namespace {
@@ -13,17 +14,6 @@ namespace {
 std::vector<std::string> Masks(const SettingsRecord& record)
 {
     return {record.maskList.begin(), record.maskList.end()};
-}
-
-SettingsRecord RecordWith(std::vector<std::string> masks, bool flag, std::int32_t limit)
-{
-    SettingsRecord record;
-    for (const auto& mask : masks) {
-        record.maskList.Add(mask);
-    }
-    record.limitFlag = flag;
-    record.lineLimit = limit;
-    return record;
 }
 
 struct LineCountRow {
@@ -52,7 +42,7 @@ const LineCountRow lineCountRows[] = {
 TEST(CollectSettingsTest, LineCount)
 {
     for (const LineCountRow& row : lineCountRows) {
-        SettingsRecord record = RecordWith({"x"}, !row.checked, 20);
+        SettingsRecord record = test::Record({"x"}, !row.checked, 20);
         test::FakeDialogControls controls;
         controls.limitChecked = row.checked;
         controls.lineCount = row.typed;
@@ -76,7 +66,7 @@ TEST(CollectSettingsTest, LineCount)
 TEST(CollectSettingsTest, MaskListTakesTheListBoxOrderWholeEntriesDuplicatesAndEmpties)
 {
     const std::string longEntry = std::string(300, 'L') + ".TXT"; // longer than anything typed
-    SettingsRecord record = RecordWith({"old"}, true, 20);
+    SettingsRecord record = test::Record({"old"}, true, 20);
     test::FakeDialogControls controls;
     controls.masks = {"b", "", "a", "b", longEntry, "  "};
     controls.limitChecked = true;
@@ -87,11 +77,11 @@ TEST(CollectSettingsTest, MaskListTakesTheListBoxOrderWholeEntriesDuplicatesAndE
 
 TEST(CollectSettingsTest, RefusedNumberStillLeavesTheListAndFlagInTheRecord)
 {
-    SettingsRecord record = RecordWith({"old"}, false, 9);
+    SettingsRecord record = test::Record({"old"}, false, 9);
     test::FakeDialogControls controls;
     controls.masks = {"new"};
     controls.limitChecked = true;
-    controls.lineCount = "x";
+    controls.lineCount = "1x";
     EXPECT_FALSE(CollectSettings(controls, record));
     EXPECT_EQ(Masks(record), std::vector<std::string>{"new"});
     EXPECT_TRUE(record.limitFlag);
@@ -101,7 +91,7 @@ TEST(CollectSettingsTest, RefusedNumberStillLeavesTheListAndFlagInTheRecord)
 
 TEST(CollectSettingsTest, EmptyListBoxEmptiesTheList)
 {
-    SettingsRecord record = RecordWith({"README.TXT", "*.TXT"}, true, 20);
+    SettingsRecord record = test::Record({"README.TXT", "*.TXT"}, true, 20);
     test::FakeDialogControls controls;
     controls.limitChecked = true;
     controls.lineCount = "20";

@@ -20,7 +20,7 @@
 #include "support/PluginLibrary.h"
 #include "support/Screenshot.h"
 #include "support/SettingsRegistry.h"
-#include "support/TempTextFile.h"
+#include "support/TempDirectory.h"
 
 namespace zandrel::test {
 namespace {
@@ -462,8 +462,9 @@ TEST_F(SetupDialogTest, InvalidLineCountWithTheLimitSetIsRefusedWithAnErrorBox)
     for (int i = 1; i <= 30; ++i) {
         thirtyLines += "line " + std::to_string(i) + "\r\n";
     }
-    const TempTextFile file(thirtyLines);
-    FixedPath::path = file.Path();
+    const TempDirectory directory;
+    const std::string file = directory.Write("file.txt", thirtyLines);
+    FixedPath::path = file;
     char description[8192] = {};
     EXPECT_TRUE(plugin_->importDesc(0, 0, "A.TXT\0", description, &FixedPath::Resolve));
     const std::string text = description;
@@ -505,7 +506,11 @@ TEST_F(SetupDialogTest, LineCountsAsTypedWithTheLimitSet)
         const char* typed;
         std::int32_t storedAfter;
     } rows[] = {
-        {"0", 1}, {"-5", 1}, {"$FF", 255}, {" 12", 12}, {"x1F", 31}, {"+7", 7},
+        // The parse itself is covered by the native table; here, that what is
+        // typed reaches the record: below 1 as 1, a hexadecimal form, a space.
+        {"-5", 1},
+        {"$FF", 255},
+        {" 12", 12},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string("typed \"") + row.typed + "\"");

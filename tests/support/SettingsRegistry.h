@@ -9,9 +9,10 @@
 #include <optional>
 #include <string>
 
-namespace zandrel::test {
+#include "plugin/WindowsHandles.h"
+#include "support/SettingsExpectations.h"
 
-inline constexpr char SettingsKeyPath[] = "Software\\Marrowick\\Quorbit\\Plugins\\ZandrelPlugin";
+namespace zandrel::test {
 
 class SettingsRegistry {
 public:
@@ -32,17 +33,17 @@ public:
     static bool Write(const std::string& fileMasks, std::int32_t limitLines)
     {
         HKEY key = nullptr;
-        if (::RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS,
+        if (::RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS,
                               nullptr, &key, nullptr) != ERROR_SUCCESS) {
             return false;
         }
+        const UniqueRegKey owner(key);
         bool ok = ::RegSetValueExA(key, "FileMasks", 0, REG_SZ,
                                    reinterpret_cast<const BYTE*>(fileMasks.c_str()),
                                    static_cast<DWORD>(fileMasks.size() + 1)) == ERROR_SUCCESS;
         ok = ok && ::RegSetValueExA(key, "LimitLines", 0, REG_BINARY,
                                     reinterpret_cast<const BYTE*>(&limitLines),
                                     sizeof limitLines) == ERROR_SUCCESS;
-        ::RegCloseKey(key);
         return ok;
     }
 
@@ -51,7 +52,7 @@ public:
         char data[4096];
         DWORD size = sizeof data;
         DWORD type = 0;
-        if (::RegGetValueA(HKEY_CURRENT_USER, SettingsKeyPath, "FileMasks", RRF_RT_ANY, &type, data,
+        if (::RegGetValueA(HKEY_CURRENT_USER, SettingsKey, "FileMasks", RRF_RT_ANY, &type, data,
                            &size) != ERROR_SUCCESS ||
             type != REG_SZ || size == 0) {
             return std::nullopt;
@@ -64,8 +65,8 @@ public:
         std::int32_t value = 0;
         DWORD size = sizeof value;
         DWORD type = 0;
-        if (::RegGetValueA(HKEY_CURRENT_USER, SettingsKeyPath, "LimitLines", RRF_RT_ANY, &type,
-                           &value, &size) != ERROR_SUCCESS ||
+        if (::RegGetValueA(HKEY_CURRENT_USER, SettingsKey, "LimitLines", RRF_RT_ANY, &type, &value,
+                           &size) != ERROR_SUCCESS ||
             type != REG_BINARY || size != sizeof value) {
             return std::nullopt;
         }
@@ -75,11 +76,10 @@ public:
     static bool KeyExists()
     {
         HKEY key = nullptr;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_READ, &key) !=
-            ERROR_SUCCESS) {
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
             return false;
         }
-        ::RegCloseKey(key);
+        const UniqueRegKey owner(key);
         return true;
     }
 };
