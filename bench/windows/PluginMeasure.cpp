@@ -206,20 +206,24 @@ void CollectTextFiles(const std::string& dir, std::vector<std::string>& files)
     ::FindClose(search);
 }
 
-SIZE_T PrivateBytes()
+// Committed memory (PagefileUsage: Wine leaves PrivateUsage at 0).
+SIZE_T CommittedBytes()
 {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
+    PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
-    ::K32GetProcessMemoryInfo(::GetCurrentProcess(),
-                              reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-    return counters.PrivateUsage;
+    ::K32GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters);
+    return counters.PagefileUsage;
 }
 
-DWORD Handles()
+// The value the next new handle gets: handle tables reuse the lowest (Wine) or
+// most recently freed (Windows) slot, so leaked handles move it. Wine's
+// GetProcessHandleCount always reports 0, so it cannot show a leak there.
+std::uintptr_t NextHandleValue()
 {
-    DWORD count = 0;
-    ::GetProcessHandleCount(::GetCurrentProcess(), &count);
-    return count;
+    HANDLE probe = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    const auto value = reinterpret_cast<std::uintptr_t>(probe);
+    ::CloseHandle(probe);
+    return value;
 }
 
 int Soak(const char* root, int imports)
@@ -235,9 +239,10 @@ int Soak(const char* root, int imports)
         resolvedPath = file;
         importDesc(0, 0, "README.TXT\0", description, ResolveToCurrentFile);
     }
-    const DWORD handlesBefore = Handles();
-    const SIZE_T memoryBefore = PrivateBytes();
-    DWORD handlesPeak = handlesBefore;
+    const std::uintptr_t handlesBefore = NextHandleValue();
+    const SIZE_T memoryBefore = CommittedBytes();
+    std::uintptr_t handlesPeak = handlesBefore;
+    SIZE_T memoryPeak = memoryBefore;
     std::size_t produced = 0;
     LARGE_INTEGER t0, t1;
     ::QueryPerformanceCounter(&t0);
@@ -246,16 +251,20 @@ int Soak(const char* root, int imports)
         importDesc(0, 0, "README.TXT\0", description, ResolveToCurrentFile);
         produced += description[0] != '\0' ? 1 : 0;
         if (i % 1000 == 0) {
-            handlesPeak = std::max(handlesPeak, Handles());
+            handlesPeak = std::max(handlesPeak, NextHandleValue());
+            memoryPeak = std::max(memoryPeak, CommittedBytes());
         }
     }
     ::QueryPerformanceCounter(&t1);
     std::printf("files: %zu\n", files.size());
     std::printf("imports: %d (%zu with a description)\n", imports, produced);
     std::printf("seconds: %.2f\n", Seconds(t0, t1));
-    std::printf("handles before/peak/after: %lu/%lu/%lu\n", handlesBefore, handlesPeak, Handles());
-    std::printf("private bytes before/after: %zu/%zu\n", static_cast<std::size_t>(memoryBefore),
-                static_cast<std::size_t>(PrivateBytes()));
+    std::printf("next handle value before/peak/after: %#zx/%#zx/%#zx\n",
+                static_cast<std::size_t>(handlesBefore), static_cast<std::size_t>(handlesPeak),
+                static_cast<std::size_t>(NextHandleValue()));
+    std::printf("committed bytes before/peak/after: %zu/%zu/%zu\n",
+                static_cast<std::size_t>(memoryBefore), static_cast<std::size_t>(memoryPeak),
+                static_cast<std::size_t>(CommittedBytes()));
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 
 #include "support/ImportTablePatch.h"
@@ -72,11 +73,15 @@ const char* __stdcall ResolveCurrent(const char*)
     return currentPath.c_str();
 }
 
-DWORD HandleCount()
+// The value the next new handle gets. Handle tables hand out the lowest free
+// (Wine) or the most recently freed (Windows) slot, so a handle leaked since
+// the last probe moves it. GetProcessHandleCount is no help: Wine reports 0.
+std::uintptr_t NextHandleValue()
 {
-    DWORD count = 0;
-    ::GetProcessHandleCount(::GetCurrentProcess(), &count);
-    return count;
+    HANDLE probe = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    const auto value = reinterpret_cast<std::uintptr_t>(probe);
+    ::CloseHandle(probe);
+    return value;
 }
 
 class ImportResources : public ::testing::Test {
@@ -142,14 +147,14 @@ TEST_F(ImportResources, NoHandleOutlivesAnImportWhateverTheOutcome)
     const std::string paths[] = {file_, empty, missing, folder, locked};
     currentPath = file_;
     plugin_.importDesc(0, 0, "README.TXT\0", description_, ResolveCurrent); // settle caches
-    const DWORD before = HandleCount();
+    const std::uintptr_t before = NextHandleValue();
     int described = 0;
     for (int i = 0; i < 2000; ++i) {
         currentPath = paths[i % 5];
         ASSERT_TRUE(plugin_.importDesc(0, 0, "README.TXT\0", description_, ResolveCurrent));
         described += description_[0] != '\0' ? 1 : 0;
     }
-    const DWORD after = HandleCount();
+    const std::uintptr_t after = NextHandleValue();
     ::CloseHandle(lock);
 
     EXPECT_EQ(described, 400); // only the readable file gives a description
