@@ -256,15 +256,18 @@ int Soak(const char* root, int imports)
         }
     }
     ::QueryPerformanceCounter(&t1);
+    // Taken before anything is printed: the first output may open handles of its own.
+    const std::uintptr_t handlesAfter = NextHandleValue();
+    const SIZE_T memoryAfter = CommittedBytes();
     std::printf("files: %zu\n", files.size());
     std::printf("imports: %d (%zu with a description)\n", imports, produced);
     std::printf("seconds: %.2f\n", Seconds(t0, t1));
     std::printf("next handle value before/peak/after: %#zx/%#zx/%#zx\n",
                 static_cast<std::size_t>(handlesBefore), static_cast<std::size_t>(handlesPeak),
-                static_cast<std::size_t>(NextHandleValue()));
+                static_cast<std::size_t>(handlesAfter));
     std::printf("committed bytes before/peak/after: %zu/%zu/%zu\n",
                 static_cast<std::size_t>(memoryBefore), static_cast<std::size_t>(memoryPeak),
-                static_cast<std::size_t>(CommittedBytes()));
+                static_cast<std::size_t>(memoryAfter));
     return 0;
 }
 
