@@ -1,12 +1,34 @@
 #!/usr/bin/env bash
-# The main job: build, then import the bundled sample descriptions.
+# The main job: build the plug-in and the stand-in host for wine64, then let the
+# host catalogue the bundled samples/ through the plug-in, as Quorbit would.
+#
+# The Wine prefix is private (build/demo-wineprefix) and made afresh on every
+# run, so it holds no plug-in settings and the plug-in's defaults serve:
+# "README.TXT" then "*.TXT", at most 20 lines. No X server is needed.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
+
 scripts/setup-deps.sh >/dev/null
-cmake --preset native >/dev/null
-cmake --build --preset native --target import_demo >/dev/null
-for dir in samples/*/; do
-  echo "== ${dir}"
-  build/native/tests/import/import_demo "$dir"
-done
+echo "demo: building the win64 preset (build/win64)" >&2
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target ZandrelPlugin quorbit-host -j 2 >/dev/null
+
+# shellcheck source=lib/wine.sh
+source scripts/lib/wine.sh
+prefix="$root/build/demo-wineprefix"
+wine_env "$prefix"
+trap wine_xvfb_stop EXIT
+[ ! -e "$prefix" ] || { "$WINESERVER" -k >/dev/null 2>&1 || true; rm -rf "$prefix"; }
+echo "demo: creating the Wine prefix $prefix" >&2
+wine_prepare
+
+# Wine takes the ANSI code page from the locale: with ja_JP.UTF-8 it is 932,
+# so the Shift-JIS sample reads as Japanese; every other sample is plain ASCII
+# and reads the same in any code page. The host writes the descriptions' bytes
+# unchanged into a pipe; iconv shows them on this terminal, and tr drops the
+# CR of Windows line ends.
+echo "demo: quorbit-host catalog samples" >&2
+echo >&2
+LC_ALL=ja_JP.UTF-8 "$WINE64" build/win64/quorbit-host.exe catalog samples </dev/null \
+  | iconv -c -f CP932 -t UTF-8 | tr -d '\r'

@@ -1,0 +1,55 @@
+// The whole import over a fuzzed file: the host's Description block is exactly
+// 4,096 bytes, so AddressSanitizer reports any write past it, and the text is
+// the one the plain restatement of each step gives.
+#include "FuzzInput.h"
+#include "Reference.h"
+#include "import/ImportDescription.h"
+#include "import/ImportLimits.h"
+#include "support/FakeFileSource.h"
+
+namespace {
+
+const char* ZANDREL_STDCALL ResolveToFile(const char*)
+{
+    return "item\\README.TXT";
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace zandrel;
+    if (size < 2) {
+        return 0;
+    }
+    fuzz::SetCodePageFromMode(data[0]);
+    // Bit 1 of the mode: the limit flag; the second byte: the line limit.
+    const LineLimit limit{(data[0] & 2) != 0, static_cast<std::int8_t>(data[1])};
+
+    test::FakeFileSource file;
+    file.content.assign(reinterpret_cast<const char*>(data + 2), size - 2);
+
+    auto description = std::make_unique<char[]>(DescriptionCapacity);
+    description[0] = '\0';
+    ImportDescription("README.TXT\0", description.get(), ResolveToFile, file, limit);
+
+    if (file.isOpen) {
+        fuzz::Fail("file left open");
+    }
+    const std::size_t length = strnlen(description.get(), DescriptionCapacity);
+    if (length >= DescriptionCapacity) {
+        fuzz::Fail("description not terminated within its block");
+    }
+
+    std::string read = file.content.substr(0, ReadLimit);
+    read = read.substr(0, read.find('\0'));
+    if (limit.enabled) {
+        read = reference::LineLimit(read, limit.lines);
+    }
+    const std::string expected =
+        reference::CutToCapacity(reference::Normalise(read), DescriptionCapacity);
+    if (expected != std::string(description.get(), length)) {
+        fuzz::Fail("description differs from the reference");
+    }
+    return 0;
+}

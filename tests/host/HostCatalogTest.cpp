@@ -1,0 +1,298 @@
+// The host run as a user runs it, under Wine, against the plug-in built beside
+// it: the catalog of the bundled samples against their expected descriptions,
+// a single import, the registration, and the refusals of bad input.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "host/HostProcess.h"
+#include "support/SettingsRegistry.h"
+#include "support/TempDirectory.h"
+
+namespace zandrel::host::test {
+namespace {
+
+using zandrel::test::SettingsRegistry;
+using zandrel::test::TempDirectory;
+
+// One folder of a catalog: the header after "<folder>: " and the lines of the
+// description with their indentation taken off.
+struct CatalogBlock {
+    std::string folder;
+    std::string header;
+    std::vector<std::string> lines;
+
+    [[nodiscard]] std::string Description() const
+    {
+        std::string text;
+        for (const std::string& line : lines) {
+            text += (&line == &lines.front() ? "" : "\r\n") + line;
+        }
+        return text;
+    }
+};
+
+struct Catalog {
+    std::vector<CatalogBlock> blocks;
+    std::string summary;
+};
+
+std::vector<std::string> SplitCrLfLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    if (start < text.size()) {
+        lines.push_back(text.substr(start)); // an unterminated last line is a fault below
+    }
+    return lines;
+}
+
+// Blocks are "<folder>: <header>" followed by the description lines, each
+// indented by four blanks, and an empty line; the last line is the summary.
+Catalog ParseCatalog(const std::string& out)
+{
+    Catalog catalog;
+    std::vector<std::string> lines = SplitCrLfLines(out);
+    if (!lines.empty()) {
+        catalog.summary = lines.back();
+        lines.pop_back();
+    }
+    for (const std::string& line : lines) {
+        if (line.empty()) {
+            continue;
+        }
+        if (line.rfind("    ", 0) == 0) {
+            if (catalog.blocks.empty()) {
+                ADD_FAILURE() << "description line before any folder: " << line;
+                continue;
+            }
+            catalog.blocks.back().lines.push_back(line.substr(4));
+            continue;
+        }
+        const std::size_t colon = line.find(": ");
+        catalog.blocks.push_back(
+            {line.substr(0, colon), colon == std::string::npos ? "" : line.substr(colon + 2), {}});
+    }
+    return catalog;
+}
+
+std::string ReadBytes(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The expected description of a folder: samples-expected/<folder>.desc.
+std::string ExpectedDescription(const std::string& folder)
+{
+    std::string relative = folder;
+    for (char& c : relative) {
+        if (c == '\\') {
+            c = '/';
+        }
+    }
+    const std::filesystem::path path = std::filesystem::path(ExpectedDir()) / (relative + ".desc");
+    EXPECT_TRUE(std::filesystem::exists(path)) << path.string();
+    return ReadBytes(path);
+}
+
+// Every folder below samples/ in the host's walk order, and what its header
+// says: the name the plug-in chose, or why there is no description.
+struct FolderRow {
+    const char* folder;
+    const char* header;
+};
+
+const FolderRow kSampleFolders[] = {
+    {"big-file-10k", "README.TXT"},
+    {"crlf-readme", "README.TXT"},
+    {"empty-readme", "README.TXT, empty description"},
+    {"lf-cr-readme", "README.TXT"},
+    {"lf-only-readme", "readme.txt"},       // the masks ignore case
+    {"long-changelog", "CHANGES.TXT"},      // only *.TXT matches
+    {"nested-docs", "README.TXT"},          // before ABOUT.TXT and DOCS\README.TXT
+    {"nested-docs\\DOCS", "README.TXT"},    // a folder below an item is an item too
+    {"no-description", "no matching file"}, // README, FILE_ID.DIZ, INSTALL.DOC
+    {"only-in-docs", "Docs\\Readme.txt"},   // from the subtree
+    {"only-in-docs\\Docs", "Readme.txt"},
+    {"shift-jis", "README.TXT"},
+    {"tabs-and-blank-lines", "README.TXT"},
+};
+
+// No settings in the registry, before and after: the plug-in's defaults serve.
+class HostRunTest : public ::testing::Test {
+protected:
+    SettingsRegistry settings_;
+};
+
+void ExpectCatalogOfSamples(const HostRun& run)
+{
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.err, "");
+    ASSERT_GE(run.out.size(), 2u);
+    EXPECT_EQ(run.out.substr(run.out.size() - 2), "\r\n");
+
+    const Catalog catalog = ParseCatalog(run.out);
+    ASSERT_EQ(catalog.blocks.size(), std::size(kSampleFolders)) << run.out;
+    std::size_t described = 0;
+    for (std::size_t i = 0; i < catalog.blocks.size(); ++i) {
+        const CatalogBlock& block = catalog.blocks[i];
+        SCOPED_TRACE(block.folder);
+        EXPECT_EQ(block.folder, kSampleFolders[i].folder);
+        EXPECT_EQ(block.header, kSampleFolders[i].header);
+        const std::string expected = ExpectedDescription(kSampleFolders[i].folder);
+        EXPECT_EQ(block.Description(), expected);
+        described += expected.empty() ? 0 : 1;
+    }
+    EXPECT_EQ(described, 11u);
+    EXPECT_TRUE(std::regex_match(
+        catalog.summary, std::regex("13 folders, 11 descriptions imported in [0-9]+\\.[0-9]{3} s")))
+        << catalog.summary;
+}
+
+TEST_F(HostRunTest, CatalogOfSamplesGivesTheExpectedDescriptions)
+{
+    // Code page 1252: the Shift-JIS bytes are single characters here. No trail
+    // byte of Shift-JIS is a line break or white space, so the description
+    // comes out byte for byte as under code page 932 (the CodePage932 suite).
+    ExpectCatalogOfSamples(RunHost({"catalog", SamplesDir()}));
+}
+
+TEST_F(HostRunTest, EveryExpectedDescriptionHasItsFolder)
+{
+    std::size_t files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(ExpectedDir())) {
+        files += entry.path().extension() == ".desc" ? 1 : 0;
+    }
+    EXPECT_EQ(files, std::size(kSampleFolders));
+}
+
+TEST_F(HostRunTest, ProgressLinesGoToStandardErrorOnly)
+{
+    const HostRun quiet = RunHost({"catalog", SamplesDir()});
+    const HostRun chatty = RunHost({"--progress", "0", "catalog", SamplesDir()});
+    EXPECT_EQ(chatty.exitCode, 0u);
+    // The same catalog, apart from the time taken.
+    const std::regex time(" in [0-9.]+ s\r\n$");
+    EXPECT_EQ(std::regex_replace(chatty.out, time, ""), std::regex_replace(quiet.out, time, ""));
+    EXPECT_NE(chatty.err.find("catalog: 13 folders found, "), std::string::npos) << chatty.err;
+    EXPECT_NE(chatty.err.find("catalog: 13 of 13 folders done, 11 descriptions imported, "),
+              std::string::npos)
+        << chatty.err;
+}
+
+TEST_F(HostRunTest, ImportPrintsOneDescriptionAsItIs)
+{
+    const HostRun run = RunHost({"import", SamplesDir() + "\\nested-docs"});
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, ExpectedDescription("nested-docs") + "\r\n");
+}
+
+TEST_F(HostRunTest, ImportWithoutMatchingFileSaysSoAndSucceeds)
+{
+    const HostRun run = RunHost({"import", SamplesDir() + "\\no-description"});
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("matches the masks README.TXT;*.TXT"), std::string::npos) << run.err;
+}
+
+TEST_F(HostRunTest, InfoAndMasksShowWhatThePluginHandsOver)
+{
+    const HostRun info = RunHost({"info"});
+    EXPECT_EQ(info.exitCode, 0u);
+    EXPECT_EQ(info.out,
+              "Module:  Zandrel File Import Module\r\nAuthor:  Dravonen\r\nVersion: 0.91\r\n");
+    const HostRun masks = RunHost({"masks"});
+    EXPECT_EQ(masks.exitCode, 0u);
+    EXPECT_EQ(masks.out, "Display name: Zandrel File Import\r\nMasks:        README.TXT;*.TXT\r\n");
+}
+
+TEST_F(HostRunTest, FileNamedOutsideTheCodePageIsReadByItsShortName)
+{
+    // Thai letters: neither code page 1252 nor 932 can spell them.
+    const std::wstring fileName = L"\u0E1A\u0E31\u0E19\u0E17\u0E36\u0E01.txt";
+    BOOL lossy = FALSE;
+    ::WideCharToMultiByte(CP_ACP, 0, fileName.c_str(), -1, nullptr, 0, nullptr, &lossy);
+    ASSERT_TRUE(lossy);
+
+    const TempDirectory temp;
+    const std::filesystem::path item = temp.Path() / "item";
+    std::filesystem::create_directory(item);
+    std::ofstream(item / fileName, std::ios::binary) << "  Thai notes \r\n";
+
+    const HostRun run = RunHost({"import", item.string()});
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "Thai notes\r\n");
+}
+
+struct BadInputRow {
+    const char* name;
+    std::vector<std::string> args;
+    DWORD exitCode;
+    const char* message; // part of what standard error says
+};
+
+class HostBadInputTable : public ::testing::TestWithParam<BadInputRow> {};
+
+TEST_P(HostBadInputTable, RefusedWithAMessageAndNonZeroExit)
+{
+    const BadInputRow& row = GetParam();
+    const HostRun run = RunHost(row.args);
+    EXPECT_EQ(run.exitCode, row.exitCode);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind("quorbit-host: ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find(row.message), std::string::npos) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HostBadInputTable,
+    ::testing::Values(
+        BadInputRow{"missing_dll",
+                    {"--dll", "Z:\\nowhere\\ZandrelPlugin.dll", "info"},
+                    1,
+                    "no plug-in at Z:\\nowhere\\ZandrelPlugin.dll"},
+        BadInputRow{"dll_without_the_exports",
+                    {"--dll", "C:\\windows\\system32\\version.dll", "info"},
+                    1,
+                    "is not a description plug-in: it lacks the exports ImportDesc_ParentItem, "
+                    "RegisterDescPlugins, ModuleInfo"},
+        BadInputRow{
+            "not_a_dll",
+            {"--dll", WinePath(ZANDREL_SOURCE_DIR "/samples/crlf-readme/README.TXT"), "info"},
+            1,
+            "cannot load the plug-in"},
+        BadInputRow{
+            "missing_folder", {"catalog", "Z:\\nowhere\\items"}, 1, "no folder Z:\\nowhere\\items"},
+        BadInputRow{"file_as_folder",
+                    {"import", WinePath(ZANDREL_SOURCE_DIR "/samples/crlf-readme/README.TXT")},
+                    1,
+                    "is a file, not a folder"},
+        BadInputRow{"unknown_command", {"frobnicate"}, 2, "unknown command 'frobnicate'"},
+        BadInputRow{"no_command", {}, 2, "no command given"},
+        BadInputRow{"import_without_folder", {"import"}, 2, "import wants a folder"}),
+    [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
+
+// Run by its own ctest entry with LC_ALL=ja_JP.UTF-8, which gives Wine's
+// processes the ANSI code page 932.
+TEST_F(HostRunTest, CodePage932CatalogIsTheSame)
+{
+    ASSERT_EQ(::GetACP(), 932u);
+    const HostRun run = RunHost({"catalog", SamplesDir()});
+    ExpectCatalogOfSamples(run);
+}
+
+} // namespace
+} // namespace zandrel::host::test

@@ -1,0 +1,165 @@
+// The DLL's import as the host calls it, watched from outside: every heap entry
+// point that the DLL imports is redirected to a counter, and the process's
+// handles are counted around many imports, including failing ones.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+#include "support/ImportTablePatch.h"
+#include "support/PluginLibrary.h"
+#include "support/TempDirectory.h"
+
+namespace zandrel {
+namespace {
+
+std::atomic<long> allocations{0};
+void* (*realMalloc)(size_t);
+void* (*realCalloc)(size_t, size_t);
+void* (*realRealloc)(void*, size_t);
+LPVOID(WINAPI* realHeapAlloc)(HANDLE, DWORD, SIZE_T);
+HLOCAL(WINAPI* realLocalAlloc)(UINT, SIZE_T);
+
+void* CountedMalloc(size_t n)
+{
+    ++allocations;
+    return realMalloc(n);
+}
+void* CountedCalloc(size_t n, size_t size)
+{
+    ++allocations;
+    return realCalloc(n, size);
+}
+void* CountedRealloc(void* p, size_t n)
+{
+    ++allocations;
+    return realRealloc(p, n);
+}
+LPVOID WINAPI CountedHeapAlloc(HANDLE heap, DWORD flags, SIZE_T n)
+{
+    ++allocations;
+    return realHeapAlloc(heap, flags, n);
+}
+HLOCAL WINAPI CountedLocalAlloc(UINT flags, SIZE_T n)
+{
+    ++allocations;
+    return realLocalAlloc(flags, n);
+}
+
+template <typename Fn>
+bool Redirect(HMODULE module, const char* dll, const char* name, Fn counted, Fn& real)
+{
+    void* previous = test::PatchImport(module, dll, name, reinterpret_cast<void*>(counted));
+    if (previous == nullptr) {
+        return false;
+    }
+    real = reinterpret_cast<Fn>(previous);
+    return true;
+}
+
+template <typename Fn> void Restore(HMODULE module, const char* dll, const char* name, Fn real)
+{
+    if (real != nullptr) {
+        test::PatchImport(module, dll, name, reinterpret_cast<void*>(real));
+    }
+}
+
+std::string currentPath;
+const char* __stdcall ResolveCurrent(const char*)
+{
+    return currentPath.c_str();
+}
+
+// The value the next new handle gets. Handle tables hand out the lowest free
+// (Wine) or the most recently freed (Windows) slot, so a handle leaked since
+// the last probe moves it. GetProcessHandleCount is no help: Wine reports 0.
+std::uintptr_t NextHandleValue()
+{
+    HANDLE probe = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    const auto value = reinterpret_cast<std::uintptr_t>(probe);
+    ::CloseHandle(probe);
+    return value;
+}
+
+class ImportResources : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(plugin_.Loaded());
+        std::string text;
+        for (int line = 0; line < 60; ++line) {
+            text += "  line " + std::to_string(line) + " of a description\t\r\n\r\n";
+        }
+        text.resize(4095);
+        file_ = directory_.Write("README.TXT", text);
+    }
+
+    test::PluginLibrary plugin_;
+    test::TempDirectory directory_;
+    std::string file_;
+    char description_[4096 + 16] = {};
+};
+
+TEST_F(ImportResources, ImportsAllocateNothingOnAnyHeap)
+{
+    const HMODULE module = plugin_.Module();
+    // The DLL must import malloc at least (its C++ runtime is linked in); the
+    // other entry points are redirected where it imports them.
+    ASSERT_TRUE(Redirect(module, "msvcrt.dll", "malloc", &CountedMalloc, realMalloc));
+    Redirect(module, "msvcrt.dll", "calloc", &CountedCalloc, realCalloc);
+    Redirect(module, "msvcrt.dll", "realloc", &CountedRealloc, realRealloc);
+    Redirect(module, "kernel32.dll", "HeapAlloc", &CountedHeapAlloc, realHeapAlloc);
+    Redirect(module, "kernel32.dll", "LocalAlloc", &CountedLocalAlloc, realLocalAlloc);
+
+    allocations = 0;
+    currentPath = file_;
+    for (int i = 0; i < 1000; ++i) {
+        description_[0] = 'x';
+        ASSERT_TRUE(plugin_.importDesc(0, 0, "README.TXT\0", description_, ResolveCurrent));
+    }
+    const long counted = allocations.load();
+
+    Restore(module, "msvcrt.dll", "malloc", realMalloc);
+    Restore(module, "msvcrt.dll", "calloc", realCalloc);
+    Restore(module, "msvcrt.dll", "realloc", realRealloc);
+    Restore(module, "kernel32.dll", "HeapAlloc", realHeapAlloc);
+    Restore(module, "kernel32.dll", "LocalAlloc", realLocalAlloc);
+
+    EXPECT_STREQ(std::string(description_).substr(0, 26).c_str(), "line 0 of a description\r\nl");
+    EXPECT_EQ(counted, 0);
+}
+
+TEST_F(ImportResources, NoHandleOutlivesAnImportWhateverTheOutcome)
+{
+    // Read, an empty file, a missing file, a folder, and a file locked against
+    // reading: every way through the import that opens or tries to.
+    const std::string empty = directory_.Write("EMPTY.TXT", "");
+    const std::string missing = (directory_.Path() / "MISSING.TXT").string();
+    const std::string folder = directory_.Path().string();
+    const std::string locked = directory_.Write("LOCKED.TXT", "locked");
+    HANDLE lock = ::CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+
+    const std::string paths[] = {file_, empty, missing, folder, locked};
+    currentPath = file_;
+    plugin_.importDesc(0, 0, "README.TXT\0", description_, ResolveCurrent); // settle caches
+    const std::uintptr_t before = NextHandleValue();
+    int described = 0;
+    for (int i = 0; i < 2000; ++i) {
+        currentPath = paths[i % 5];
+        ASSERT_TRUE(plugin_.importDesc(0, 0, "README.TXT\0", description_, ResolveCurrent));
+        described += description_[0] != '\0' ? 1 : 0;
+    }
+    const std::uintptr_t after = NextHandleValue();
+    ::CloseHandle(lock);
+
+    EXPECT_EQ(described, 400); // only the readable file gives a description
+    EXPECT_EQ(after, before);
+}
+
+} // namespace
+} // namespace zandrel
