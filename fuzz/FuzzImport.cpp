@@ -3,6 +3,7 @@
 // the one the plain restatement of each step gives.
 #include "FuzzInput.h"
 #include "Reference.h"
+#include "ReferenceMarkedText.h"
 #include "import/ImportDescription.h"
 #include "import/ImportLimits.h"
 #include "support/FakeFileSource.h"
@@ -41,8 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Fail("description not terminated within its block");
     }
 
-    std::string read = file.content.substr(0, ReadLimit);
-    read = read.substr(0, read.find('\0'));
+    std::string read = reference::TextRead(file.content.substr(0, ReadLimit));
     if (limit.enabled) {
         read = reference::LineLimit(read, limit.lines);
     }

@@ -24,8 +24,10 @@ echo "demo: creating the Wine prefix $prefix" >&2
 wine_prepare
 
 # Wine takes the ANSI code page from the locale: with ja_JP.UTF-8 it is 932,
-# so the Shift-JIS sample reads as Japanese; every other sample is plain ASCII
-# and reads the same in any code page. The host writes the descriptions' bytes
+# so the Shift-JIS sample reads as Japanese, and so do the Japanese lines of the
+# UTF-8 and UTF-16 samples once the plug-in has converted them (their Western
+# letters become '?'); every other sample is plain ASCII and reads the same in
+# any code page. The host writes the descriptions' bytes
 # unchanged into a pipe; iconv shows them on this terminal, and tr drops the
 # CR of Windows line ends.
 echo "demo: quorbit-host catalog samples" >&2

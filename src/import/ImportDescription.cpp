@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "import/ChooseCandidateName.h"
+#include "import/ConvertMarkedText.h"
 #include "import/CutToDescriptionCapacity.h"
 #include "import/ImportLimits.h"
 #include "import/NormaliseDescriptionText.h"
@@ -21,9 +22,11 @@ void ImportDescription(const char* names, char* description, ResolvePathProc res
         return;
     }
     ReadBuffer text; // written up to its zero by ReadTextStart
-    if (ReadTextStart(source, path, text) == 0) {
+    const std::size_t bytesRead = ReadTextStart(source, path, text);
+    if (bytesRead == 0) {
         return;
     }
+    ConvertMarkedText(text, bytesRead);
     if (limit.enabled) {
         ApplyLineLimit(text.data(), limit.lines);
     }

@@ -7,9 +7,10 @@
 namespace zandrel {
 
 // The import behind ImportDesc_ParentItem: chooses a name from `names`, asks
-// `resolvePath` for its path, reads the file's start, keeps the first lines
-// when the settings record's limit is on, normalises the text and copies it,
-// with its zero, into `description` (DescriptionCapacity bytes at most).
+// `resolvePath` for its path, reads the file's start, converts a text that
+// starts with a byte-order mark (UTF-8, UTF-16) to the ANSI code page, keeps
+// the first lines when the settings record's limit is on, normalises the text
+// and copies it, with its zero, into `description` (DescriptionCapacity bytes at most).
 // `description` is written once, at the end, and only when a text was read;
 // every failure leaves it as it was (the export empties it first). Reads the
 // limit from Settings() and files through the platform's file source. Throws

@@ -93,7 +93,9 @@ std::string ReadBytes(const std::filesystem::path& path)
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-// The expected description of a folder: samples-expected/<folder>.desc.
+// The expected description of a folder: samples-expected/<folder>.desc. A
+// description converted from UTF-8 or UTF-16 depends on the ANSI code page:
+// where it differs under code page N, samples-expected/cpN/<folder>.desc holds it.
 std::string ExpectedDescription(const std::string& folder)
 {
     std::string relative = folder;
@@ -102,7 +104,11 @@ std::string ExpectedDescription(const std::string& folder)
             c = '/';
         }
     }
-    const std::filesystem::path path = std::filesystem::path(ExpectedDir()) / (relative + ".desc");
+    const std::filesystem::path dir(ExpectedDir());
+    const std::filesystem::path variant =
+        dir / ("cp" + std::to_string(::GetACP())) / (relative + ".desc");
+    const std::filesystem::path path =
+        std::filesystem::exists(variant) ? variant : dir / (relative + ".desc");
     EXPECT_TRUE(std::filesystem::exists(path)) << path.string();
     return ReadBytes(path);
 }
@@ -128,6 +134,8 @@ const FolderRow kSampleFolders[] = {
     {"only-in-docs\\Docs", "Readme.txt"},
     {"shift-jis", "README.TXT"},
     {"tabs-and-blank-lines", "README.TXT"},
+    {"utf16-readme", "README.TXT"}, // UTF-16 with a byte-order mark
+    {"utf8-readme", "README.TXT"},  // UTF-8 with a byte-order mark
 };
 
 // No settings in the registry, before and after: the plug-in's defaults serve.
@@ -155,9 +163,9 @@ void ExpectCatalogOfSamples(const HostRun& run)
         EXPECT_EQ(block.Description(), expected);
         described += expected.empty() ? 0 : 1;
     }
-    EXPECT_EQ(described, 11u);
+    EXPECT_EQ(described, 13u);
     EXPECT_TRUE(std::regex_match(
-        catalog.summary, std::regex("13 folders, 11 descriptions imported in [0-9]+\\.[0-9]{3} s")))
+        catalog.summary, std::regex("15 folders, 13 descriptions imported in [0-9]+\\.[0-9]{3} s")))
         << catalog.summary;
 }
 
@@ -166,16 +174,30 @@ TEST_F(HostRunTest, CatalogOfSamplesGivesTheExpectedDescriptions)
     // Code page 1252: the Shift-JIS bytes are single characters here. No trail
     // byte of Shift-JIS is a line break or white space, so the description
     // comes out byte for byte as under code page 932 (the CodePage932 suite).
+    // The UTF-8 and UTF-16 samples are converted to the code page: their
+    // Japanese lines become '?' here, their Western letters under 932.
     ExpectCatalogOfSamples(RunHost({"catalog", SamplesDir()}));
 }
 
 TEST_F(HostRunTest, EveryExpectedDescriptionHasItsFolder)
 {
+    const std::filesystem::path dir(ExpectedDir());
+    const std::filesystem::path cp932 = dir / "cp932";
     std::size_t files = 0;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(ExpectedDir())) {
-        files += entry.path().extension() == ".desc" ? 1 : 0;
+    for (auto entry = std::filesystem::recursive_directory_iterator(dir);
+         entry != std::filesystem::recursive_directory_iterator(); ++entry) {
+        if (entry->path() == cp932) {
+            entry.disable_recursion_pending(); // the code-page variants, below
+            continue;
+        }
+        files += entry->path().extension() == ".desc" ? 1 : 0;
     }
     EXPECT_EQ(files, std::size(kSampleFolders));
+    // A variant replaces a description that exists.
+    for (const auto& variant : std::filesystem::directory_iterator(cp932)) {
+        EXPECT_TRUE(std::filesystem::exists(dir / variant.path().filename()))
+            << variant.path().string();
+    }
 }
 
 TEST_F(HostRunTest, ProgressLinesGoToStandardErrorOnly)
@@ -186,8 +208,8 @@ TEST_F(HostRunTest, ProgressLinesGoToStandardErrorOnly)
     // The same catalog, apart from the time taken.
     const std::regex time(" in [0-9.]+ s\r\n$");
     EXPECT_EQ(std::regex_replace(chatty.out, time, ""), std::regex_replace(quiet.out, time, ""));
-    EXPECT_NE(chatty.err.find("catalog: 13 folders found, "), std::string::npos) << chatty.err;
-    EXPECT_NE(chatty.err.find("catalog: 13 of 13 folders done, 11 descriptions imported, "),
+    EXPECT_NE(chatty.err.find("catalog: 15 folders found, "), std::string::npos) << chatty.err;
+    EXPECT_NE(chatty.err.find("catalog: 15 of 15 folders done, 13 descriptions imported, "),
               std::string::npos)
         << chatty.err;
 }

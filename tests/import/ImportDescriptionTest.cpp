@@ -224,6 +224,11 @@ TEST(ImportDescription, AllocatesNothing)
     worst.content = Repeat("a\n", 2047) + "a";
     FakeFileSource dbcs;
     dbcs.content = std::string(4094, 'x') + "\x82\xA0";
+    // Marked texts convert through the wide buffer, bad sequences included.
+    FakeFileSource utf8;
+    utf8.content = "\xEF\xBB\xBF" + Repeat("\xE3\x81\x82\xFF\n", 900);
+    FakeFileSource utf16;
+    utf16.content = "\xFF\xFE" + Repeat(std::string("a\0\n\0\x3D\xD8", 6), 700);
     auto codePage = test::ShiftJis();
     std::string host(ProbeSize, Sentinel);
     resolvedPath = "C:\\r.txt";
@@ -233,10 +238,13 @@ TEST(ImportDescription, AllocatesNothing)
         const test::AllocationCounter counter;
         ImportDescription("README.TXT\0", host.data(), ResolveForTest, worst,
                           LineLimit{true, 4000});
+        ImportDescription("README.TXT\0", host.data(), ResolveForTest, utf8, LineLimit{});
+        ImportDescription("README.TXT\0", host.data(), ResolveForTest, utf16, LineLimit{});
         ImportDescription("README.TXT\0", host.data(), ResolveForTest, dbcs, LineLimit{});
         allocations = counter.Count();
     }
     EXPECT_EQ(allocations, 0);
+    EXPECT_EQ(utf8.readCalls + utf16.readCalls, 2);
     EXPECT_EQ(host.c_str(), std::string(4094, 'x'));
 }
 

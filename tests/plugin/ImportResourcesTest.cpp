@@ -114,9 +114,15 @@ TEST_F(ImportResources, ImportsAllocateNothingOnAnyHeap)
     Redirect(module, "kernel32.dll", "HeapAlloc", &CountedHeapAlloc, realHeapAlloc);
     Redirect(module, "kernel32.dll", "LocalAlloc", &CountedLocalAlloc, realLocalAlloc);
 
+    // Texts with a byte-order mark are converted in the import's own buffers.
+    const std::string utf8 = directory_.Write("UTF8.TXT", "\xEF\xBB\xBF  Gr\xC3\xBC\xC3\x9F!\r\n");
+    const std::string utf16 =
+        directory_.Write("UTF16.TXT", std::string("\xFF\xFER\0E\0A\0D\0", 10));
+    const std::string paths[] = {utf8, utf16, file_}; // the last one read is file_
+
     allocations = 0;
-    currentPath = file_;
-    for (int i = 0; i < 1000; ++i) {
+    for (int i = 0; i < 999; ++i) {
+        currentPath = paths[i % 3];
         description_[0] = 'x';
         ASSERT_TRUE(plugin_.importDesc(0, 0, "README.TXT\0", description_, ResolveCurrent));
     }

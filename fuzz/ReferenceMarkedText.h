@@ -1,0 +1,132 @@
+#pragma once
+// A plain restatement of what the import makes of the bytes read, byte-order
+// marks included, for the native build's stand-in code page (Latin-1, every
+// other UTF-16 code unit '?'). UTF-8 is decoded from the table of well-formed
+// byte sequences rather than by lead-byte arithmetic.
+
+#include <string>
+
+namespace zandrel::reference {
+
+namespace detail {
+
+struct ByteRange {
+    unsigned char low;
+    unsigned char high;
+};
+
+struct WellFormed {
+    std::size_t length;
+    ByteRange bytes[4];
+};
+
+// The well-formed UTF-8 byte sequences, one row per first-byte range.
+inline constexpr WellFormed Utf8Table[] = {
+    {1, {{0x00, 0x7F}}},
+    {2, {{0xC2, 0xDF}, {0x80, 0xBF}}},
+    {3, {{0xE0, 0xE0}, {0xA0, 0xBF}, {0x80, 0xBF}}},
+    {3, {{0xE1, 0xEC}, {0x80, 0xBF}, {0x80, 0xBF}}},
+    {3, {{0xED, 0xED}, {0x80, 0x9F}, {0x80, 0xBF}}},
+    {3, {{0xEE, 0xEF}, {0x80, 0xBF}, {0x80, 0xBF}}},
+    {4, {{0xF0, 0xF0}, {0x90, 0xBF}, {0x80, 0xBF}, {0x80, 0xBF}}},
+    {4, {{0xF1, 0xF3}, {0x80, 0xBF}, {0x80, 0xBF}, {0x80, 0xBF}}},
+    {4, {{0xF4, 0xF4}, {0x80, 0x8F}, {0x80, 0xBF}, {0x80, 0xBF}}},
+};
+
+inline bool In(ByteRange range, char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= range.low && byte <= range.high;
+}
+
+// The stand-in code page's text for one code point: one '?' per UTF-16 code
+// unit that is not Latin-1.
+inline std::string Latin1(char32_t code)
+{
+    if (code <= 0xFF) {
+        return std::string(1, static_cast<char>(code));
+    }
+    return code >= 0x10000 ? "??" : "?";
+}
+
+inline std::string FromUtf8(const std::string& read)
+{
+    const std::size_t zero = read.find('\0');
+    const std::string bytes = read.substr(0, zero);
+    std::string text;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const WellFormed* row = nullptr;
+        for (const WellFormed& candidate : Utf8Table) {
+            if (In(candidate.bytes[0], bytes[i])) {
+                row = &candidate;
+            }
+        }
+        if (row == nullptr) {
+            text += '?';
+            ++i;
+            continue;
+        }
+        std::size_t matched = 1;
+        while (matched < row->length && i + matched < bytes.size() &&
+               In(row->bytes[matched], bytes[i + matched])) {
+            ++matched;
+        }
+        if (matched == row->length) {
+            char32_t code =
+                static_cast<unsigned char>(bytes[i]) & (matched == 1 ? 0x7F : 0x7F >> matched);
+            for (std::size_t k = 1; k < matched; ++k) {
+                code = (code << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
+            }
+            text += Latin1(code);
+        } else if (i + matched == bytes.size() && zero == std::string::npos) {
+            break; // the read cut this character off
+        } else {
+            text += '?';
+        }
+        i += matched;
+    }
+    return text;
+}
+
+inline std::string FromUtf16(const std::string& bytes, bool bigEndian)
+{
+    std::u16string units;
+    bool endedByZero = false;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        const auto unit =
+            static_cast<char16_t>(bigEndian ? (first << 8 | second) : (second << 8 | first));
+        if (unit == 0) {
+            endedByZero = true;
+            break;
+        }
+        units += unit;
+    }
+    if (!endedByZero && !units.empty() && units.back() >= 0xD800 && units.back() <= 0xDBFF) {
+        units.pop_back(); // the read cut its pair
+    }
+    std::string text;
+    for (const char16_t unit : units) {
+        text += Latin1(unit);
+    }
+    return text;
+}
+
+} // namespace detail
+
+// The text that the read gives to the line limit: a marked text converted, any
+// other up to its first zero byte.
+inline std::string TextRead(const std::string& read)
+{
+    if (read.rfind("\xEF\xBB\xBF", 0) == 0) {
+        return detail::FromUtf8(read.substr(3));
+    }
+    if (read.rfind("\xFF\xFE", 0) == 0 || read.rfind("\xFE\xFF", 0) == 0) {
+        return detail::FromUtf16(read.substr(2), read[0] == '\xFE');
+    }
+    return read.substr(0, read.find('\0'));
+}
+
+} // namespace zandrel::reference

@@ -1,0 +1,89 @@
+#include <windows.h>
+
+#include "import/CodePageConversion.h"
+#include "import/UnicodeSequences.h"
+
+namespace zandrel {
+namespace {
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
+const wchar_t* AsWide(const char16_t* units) noexcept
+{
+    return reinterpret_cast<const wchar_t*>(units);
+}
+
+// A character the code page lacks becomes its default character rather than a
+// look-alike. A UTF-8 ANSI code page shows every character and takes no flags.
+DWORD AnsiFlags() noexcept
+{
+    return ::GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+}
+
+// Converts the first `units` code units; with no room given, only counts the bytes.
+std::size_t Convert(const char16_t* wide, std::size_t units, DWORD flags, char* ansi,
+                    std::size_t capacity) noexcept
+{
+    if (units == 0) {
+        return 0;
+    }
+    const int written = ::WideCharToMultiByte(CP_ACP, flags, AsWide(wide), static_cast<int>(units),
+                                              ansi, static_cast<int>(capacity), nullptr, nullptr);
+    return written > 0 ? static_cast<std::size_t>(written) : 0;
+}
+
+// A prefix that would end between the two halves of a surrogate pair takes the
+// second half too.
+std::size_t WholeCharacters(const char16_t* wide, std::size_t count, std::size_t units) noexcept
+{
+    const bool splitsPair = count > 0 && count < units && IsHighSurrogate(wide[count - 1]) &&
+                            IsLowSurrogate(wide[count]);
+    return splitsPair ? count + 1 : count;
+}
+
+} // namespace
+
+std::size_t Utf8ToWide(const char* utf8, std::size_t bytes, char16_t* wide,
+                       std::size_t capacity) noexcept
+{
+    if (bytes == 0) {
+        return 0;
+    }
+    // Without MB_ERR_INVALID_CHARS an invalid sequence becomes U+FFFD.
+    const int written =
+        ::MultiByteToWideChar(CP_UTF8, 0, utf8, static_cast<int>(bytes),
+                              reinterpret_cast<wchar_t*>(wide), static_cast<int>(capacity));
+    return written > 0 ? static_cast<std::size_t>(written) : 0;
+}
+
+std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi,
+                       std::size_t capacity) noexcept
+{
+    if (units == 0 || capacity == 0) {
+        return 0;
+    }
+    const DWORD flags = AnsiFlags();
+    if (const std::size_t written = Convert(wide, units, flags, ansi, capacity); written > 0) {
+        return written;
+    }
+    if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
+        return 0;
+    }
+    // Too long for the room, which a code page with more bytes per character
+    // than the file's encoding can give. A short result is not cut at whole
+    // characters, so find the longest prefix of whole characters that fits by
+    // halving, counting only; the counts grow with the prefix.
+    std::size_t fits = 0;
+    std::size_t tooLong = units;
+    while (tooLong - fits > 1) {
+        const std::size_t middle = fits + (tooLong - fits) / 2;
+        if (Convert(wide, WholeCharacters(wide, middle, units), flags, nullptr, 0) <= capacity) {
+            fits = middle;
+        } else {
+            tooLong = middle;
+        }
+    }
+    return Convert(wide, WholeCharacters(wide, fits, units), flags, ansi, capacity);
+}
+
+} // namespace zandrel

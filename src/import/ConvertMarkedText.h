@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+
+#include "import/ImportLimits.h"
+
+namespace zandrel {
+
+// Converts a text that starts with a byte-order mark to the ANSI code page, in
+// place: EF BB BF is UTF-8, FF FE UTF-16 little-endian, FE FF UTF-16
+// big-endian. `bytesRead` is the number of bytes that the read put into `text`;
+// the zero after them is not needed. The content after the mark ends at the
+// first zero byte (UTF-8) or zero code unit (UTF-16), else at the end of the
+// bytes read, where a character that the read cut off is dropped. The result
+// replaces the text, zero-terminated: at most ReadLimit bytes, whole
+// characters only. A text without a mark is left exactly as it is.
+void ConvertMarkedText(ReadBuffer& text, std::size_t bytesRead) noexcept;
+
+} // namespace zandrel

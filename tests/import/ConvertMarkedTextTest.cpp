@@ -1,0 +1,122 @@
+// The conversion of marked texts in the read buffer, and the code-page
+// conversions under it: with the native stand-in, and under wine64 with the
+// real calls and code page 1252.
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <ostream>
+#include <string>
+
+#include "import/CodePageConversion.h"
+#include "import/ConvertMarkedText.h"
+#include "import/ImportLimits.h"
+#include "import/MarkedTextRows.h"
+#include "support/SpelledBytes.h"
+
+namespace zandrel {
+namespace {
+
+using test::MarkedTextRow;
+using test::Spelled;
+
+void ExpectLatinCodePage()
+{
+#if defined(_WIN32)
+    ASSERT_EQ(::GetACP(), 1252u) << "the rows are spelled for code page 1252";
+#endif
+}
+
+std::string SquashDefaultRuns(const std::string& text)
+{
+    std::string squashed;
+    for (const char c : text) {
+        if (c != '?' || squashed.empty() || squashed.back() != '?') {
+            squashed += c;
+        }
+    }
+    return squashed;
+}
+
+class MarkedTextTable : public ::testing::TestWithParam<MarkedTextRow> {
+protected:
+    void SetUp() override { ExpectLatinCodePage(); }
+};
+
+TEST_P(MarkedTextTable, LeavesTheConvertedText)
+{
+    const MarkedTextRow& row = GetParam();
+    const std::string read = Spelled(row.read);
+    ReadBuffer text;
+    text.fill('#');
+    std::memcpy(text.data(), read.data(), read.size());
+    text[read.size()] = '\0'; // as the read leaves it
+
+    ConvertMarkedText(text, read.size());
+
+    const std::size_t length = strnlen(text.data(), text.size());
+    ASSERT_LT(length, text.size()) << "zero-terminated";
+    const std::string result(text.data(), length);
+    if (row.anyDefaultRun) {
+        EXPECT_EQ(SquashDefaultRuns(result), Spelled(row.expected));
+    } else {
+        EXPECT_EQ(result, Spelled(row.expected));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, MarkedTextTable, ::testing::ValuesIn(test::MarkedTextRows),
+                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
+
+// WideToAnsi writes whole characters only, as many as fit.
+struct FitRow {
+    const char* name;
+    std::u16string wide;
+    std::size_t capacity;
+    const char* expected; // spelled
+};
+
+void PrintTo(const FitRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+const FitRow FitRows[] = {
+    {"all_fit", u"abc", 3, "abc"},
+    {"cut_to_capacity", u"abcdef", 4, "abcd"},
+    {"no_room", u"abc", 0, "empty"},
+    {"nothing_to_convert", u"", 8, "empty"},
+    {"latin_letters", u"Gr\u00FC\u00DFe", 8, "Gr 0xFC 0xDF e"},
+    // A pair does not fit whole: neither half is written.
+    {"pair_is_not_split", u"a\U0001F600b", 2, "a"},
+    {"lone_surrogates",
+     u"\xD83D"
+     u"a\xDE00",
+     8, "? a ?"},
+};
+
+class WideToAnsiFit : public ::testing::TestWithParam<FitRow> {
+protected:
+    void SetUp() override { ExpectLatinCodePage(); }
+};
+
+TEST_P(WideToAnsiFit, WritesWholeCharactersWithinTheCapacity)
+{
+    const FitRow& row = GetParam();
+    char out[16];
+    std::memset(out, '#', sizeof out);
+    const std::size_t written = WideToAnsi(row.wide.data(), row.wide.size(), out, row.capacity);
+    EXPECT_EQ(std::string(out, written), Spelled(row.expected));
+    EXPECT_EQ(std::string(out + row.capacity, sizeof out - row.capacity),
+              std::string(sizeof out - row.capacity, '#'))
+        << "nothing written past the capacity";
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, WideToAnsiFit, ::testing::ValuesIn(FitRows),
+                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
+
+} // namespace
+} // namespace zandrel

@@ -1,0 +1,90 @@
+// Files that start with a byte-order mark under the real code page 932 that
+// Wine gives under LC_ALL=ja_JP.UTF-8: Japanese text becomes Shift-JIS.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "import/CodePageConversion.h"
+#include "import/ImportFileFixture.h"
+#include "import/StepChar.h"
+
+namespace zandrel {
+namespace {
+
+const std::string Utf8Mark = "\xEF\xBB\xBF";
+// 日本語 in UTF-8, and in Shift-JIS.
+const std::string NihongoUtf8 = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";
+const std::string NihongoShiftJis = "\x93\xFA\x96\x7B\x8C\xEA";
+// あ in UTF-8, and in Shift-JIS.
+const std::string AUtf8 = "\xE3\x81\x82";
+const std::string AShiftJis = "\x82\xA0";
+
+std::string Repeat(const std::string& piece, std::size_t times)
+{
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
+class MarkedFile932 : public test::ImportFileFixture {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(::GetACP(), 932u) << "run with LC_ALL=ja_JP.UTF-8";
+        InitCodePageFacts();
+        ASSERT_TRUE(DbcsEnabled);
+    }
+};
+
+TEST_F(MarkedFile932, Utf8JapaneseBecomesShiftJis)
+{
+    EXPECT_EQ(ImportFile(Utf8Mark + "  " + NihongoUtf8 + "\r\n"), NihongoShiftJis);
+}
+
+TEST_F(MarkedFile932, Utf16JapaneseBecomesShiftJis)
+{
+    // U+65E5 U+672C U+8A9E
+    EXPECT_EQ(ImportFile(std::string("\xFF\xFE\xE5\x65\x2C\x67\x9E\x8A", 8)), NihongoShiftJis);
+    EXPECT_EQ(ImportFile(std::string("\xFE\xFF\x65\xE5\x67\x2C\x8A\x9E", 8)), NihongoShiftJis);
+}
+
+TEST_F(MarkedFile932, LettersThatTheCodePageLacksBecomeItsDefaultCharacter)
+{
+    // No look-alike: ü and ß are not shown as u and s.
+    EXPECT_EQ(ImportFile(Utf8Mark + "Gr\xC3\xBC\xC3\x9F" + "e"), "Gr??e");
+}
+
+TEST_F(MarkedFile932, ACharacterThatTheReadCutsOffIsDropped)
+{
+    const std::string letter = "a";
+    // After the mark and "a", 4,091 bytes are read: 1,363 whole characters of
+    // three bytes, and two bytes of the next.
+    EXPECT_EQ(ImportFile(Utf8Mark + letter + Repeat(AUtf8, 2000)),
+              letter + Repeat(AShiftJis, 1363));
+    // 4,092 bytes: 1,364 whole characters.
+    EXPECT_EQ(ImportFile(Utf8Mark + Repeat(AUtf8, 2000)), Repeat(AShiftJis, 1364));
+}
+
+TEST_F(MarkedFile932, AConvertedTrailByte0x5CIsPartOfItsCharacter)
+{
+    // ソ is 0x83 0x5C, and 表 0x95 0x5C; the trail bytes stay with their leads.
+    EXPECT_EQ(ImportFile(Utf8Mark + "\xE3\x82\xBD\xE8\xA1\xA8 \r\n"), "\x83\x5C\x95\x5C");
+}
+
+TEST(WideToAnsi932, WritesOnlyWholeDoubleByteCharacters)
+{
+    ASSERT_EQ(::GetACP(), 932u) << "run with LC_ALL=ja_JP.UTF-8";
+    const std::u16string wide = u"a\u3042\u3044"; // a あ い
+    char out[8];
+    EXPECT_EQ(std::string(out, WideToAnsi(wide.data(), wide.size(), out, 5)), "a\x82\xA0\x82\xA2");
+    EXPECT_EQ(std::string(out, WideToAnsi(wide.data(), wide.size(), out, 4)), "a\x82\xA0");
+    EXPECT_EQ(std::string(out, WideToAnsi(wide.data(), wide.size(), out, 2)), "a");
+}
+
+} // namespace
+} // namespace zandrel

@@ -1,0 +1,114 @@
+// Real files that start with a byte-order mark, imported as the export does:
+// with the native stand-in, and under wine64 with the real conversions and
+// code page 1252. Invalid sequences and zero code units: MarkedTextRows.h.
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "import/ImportFileFixture.h"
+#include "import/ImportLimits.h"
+#include "settings/SettingsRecord.h"
+#include "support/SpelledBytes.h"
+
+namespace zandrel {
+namespace {
+
+using test::Spelled;
+
+const std::string Utf8Mark = "\xEF\xBB\xBF";
+const std::string Utf16LeMark = "\xFF\xFE";
+const std::string Utf16BeMark = "\xFE\xFF";
+
+// ASCII text as UTF-16 code units in either byte order.
+std::string Utf16(const std::string& ascii, bool bigEndian = false)
+{
+    std::string bytes;
+    for (const char c : ascii) {
+        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    }
+    return bytes;
+}
+
+std::string Letters(std::size_t count)
+{
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += static_cast<char>('a' + i % 26);
+    }
+    return text;
+}
+
+class MarkedFile : public test::ImportFileFixture {
+protected:
+    void SetUp() override
+    {
+#if defined(_WIN32)
+        ASSERT_EQ(::GetACP(), 1252u) << "the expected texts are spelled for code page 1252";
+#endif
+    }
+};
+
+TEST_F(MarkedFile, Utf8LettersBecomeTheCodePagesLetters)
+{
+    EXPECT_EQ(ImportFile(Utf8Mark + Spelled("SP SP Gr 0xC3 0xBC 0xC3 0x9F e CR LF")),
+              Spelled("Gr 0xFC 0xDF e"));
+}
+
+TEST_F(MarkedFile, Utf16InBothByteOrders)
+{
+    EXPECT_EQ(ImportFile(Utf16LeMark + Utf16("README")), "README");
+    EXPECT_EQ(ImportFile(Utf16BeMark + Utf16("README", true)), "README");
+    EXPECT_EQ(ImportFile(Utf16LeMark + Utf16(" one \r\n\r\n\ttwo\r\n")), "one\r\ntwo");
+}
+
+TEST_F(MarkedFile, AMarkAloneGivesTheEmptyDescription)
+{
+    for (const std::string& mark : {Utf8Mark, Utf16LeMark, Utf16BeMark}) {
+        EXPECT_EQ(ImportFile(mark), "");
+        EXPECT_FALSE(Untouched()) << "the empty description is written";
+        EXPECT_TRUE(NothingPastTheZero());
+    }
+}
+
+TEST_F(MarkedFile, TenThousandBytesOfUtf16GiveTheirFirst2046Characters)
+{
+    const std::string letters = Letters(4999);
+    const std::string content = Utf16LeMark + Utf16(letters);
+    ASSERT_EQ(content.size(), 10000u);
+    EXPECT_EQ(ImportFile(content), letters.substr(0, 2046));
+    EXPECT_EQ(ImportFile(Utf16BeMark + Utf16(letters, true)), letters.substr(0, 2046));
+}
+
+TEST_F(MarkedFile, AFileWithoutAMarkIsImportedByteForByte)
+{
+    const std::string utf8 = Spelled("Gr 0xC3 0xBC 0xC3 0x9F e SP 0xE2 0x82 0xAC");
+    EXPECT_EQ(ImportFile(utf8), utf8);
+}
+
+TEST_F(MarkedFile, ACharacterThatTheReadCutsOffIsDropped)
+{
+    // After the mark, bytes 4 to 4,093 of the file hold 4,090 letters.
+    const std::string letters = std::string(ReadLimit - 5, 'a');
+    // "ü" in bytes 4,094 and 4,095 is whole; the next one is not read.
+    EXPECT_EQ(ImportFile(Utf8Mark + letters + "\xC3\xBC\xC3\xBC"), letters + "\xFC");
+    // "ü" from byte 4,095 on has only its first byte read.
+    EXPECT_EQ(ImportFile(Utf8Mark + letters + "a\xC3\xBC"), letters + "a");
+    // "€" from byte 4,094 on has two of its three bytes read.
+    EXPECT_EQ(ImportFile(Utf8Mark + letters + "\xE2\x82\xAC"), letters);
+}
+
+TEST_F(MarkedFile, TheLineLimitCountsTheConvertedLines)
+{
+    Settings().limitFlag = true;
+    Settings().lineLimit = 2;
+    EXPECT_EQ(ImportFile(Utf16LeMark + Utf16("one\ntwo\nthree\n")), "one\r\ntwo");
+    EXPECT_EQ(ImportFile(Utf8Mark + "one\r\n\xC3\xBC\r\nthree"), "one\r\n\xFC");
+}
+
+} // namespace
+} // namespace zandrel
