@@ -1,7 +1,8 @@
 #pragma once
 // Stand-in for builds without Windows: the same five steps over POSIX calls.
 
-#include "import/FileSource.h"
+#include "platform/FileSource.h"
+#include "platform/HandleOwners.h"
 
 namespace zandrel {
 
@@ -10,16 +11,16 @@ public:
     PosixFileSource() = default;
     PosixFileSource(const PosixFileSource&) = delete;
     PosixFileSource& operator=(const PosixFileSource&) = delete;
-    ~PosixFileSource() override { Close(); }
+    ~PosixFileSource() override = default;
 
     bool Open(const char* path) noexcept override;
     bool GetSize(std::uint64_t& size) noexcept override;
     bool GetPosition(std::uint64_t& position) noexcept override;
     bool Read(char* buffer, std::uint32_t count, std::uint32_t& bytesRead) noexcept override;
-    void Close() noexcept override;
+    void Close() noexcept override { file_.Reset(); }
 
 private:
-    int fd_ = -1;
+    UniqueFile file_;
 };
 
 } // namespace zandrel

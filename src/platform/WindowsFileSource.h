@@ -1,8 +1,8 @@
 #pragma once
 // Windows builds only.
 
-#include "import/FileSource.h"
-#include "plugin/WindowsHandles.h"
+#include "platform/FileSource.h"
+#include "platform/HandleOwners.h"
 
 namespace zandrel {
 
