@@ -31,6 +31,8 @@ rm -f "$build/setup-dialog.bmp"
 (cd "$build" && "$WINE64" tests/setup/setup_dialog_test.exe --gtest_filter=SetupDialogTest.Screenshot)
 wine_xvfb_stop
 
-convert "$build/setup-dialog.bmp" -strip -define png:exclude-chunks=date,time \
+# ImageMagick 6 by its own name where Debian installs it, else whatever convert is.
+convert=$(command -v convert-im6.q16 || command -v convert)
+"$convert" "$build/setup-dialog.bmp" -strip -define png:exclude-chunks=date,time \
   "$root/docs/setup-dialog.png"
 echo "screenshot: docs/setup-dialog.png"
