@@ -15,9 +15,8 @@
 #include "import/ImportDescription.h"
 #include "import/ImportLimits.h"
 #include "import/NormaliseDescriptionText.h"
-#include "import/PosixFileSource.h"
 #include "import/ReadTextStart.h"
-#include "settings/SettingsRecord.h"
+#include "platform/PosixFileSource.h"
 
 namespace zandrel {
 namespace {
@@ -100,10 +99,11 @@ const char* ResolveToBenchFile(const char*)
 
 void BM_ImportDescription(benchmark::State& state)
 {
-    Settings().limitFlag = false; // the whole text goes through every step
     char description[DescriptionCapacity];
     for (auto _ : state) {
-        ImportDescription("README.TXT\0", description, ResolveToBenchFile);
+        PosixFileSource source;
+        // No line limit: the whole text goes through every step.
+        ImportDescription("README.TXT\0", description, ResolveToBenchFile, source, LineLimit{});
         benchmark::DoNotOptimize(description[0]);
     }
     if (description[0] == '\0') {

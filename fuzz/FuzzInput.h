@@ -9,7 +9,7 @@
 #include <cstring>
 #include <memory>
 
-#include "import/StepChar.h"
+#include "base/StepChar.h"
 
 namespace zandrel::fuzz {
 

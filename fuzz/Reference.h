@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "import/StepChar.h"
+#include "base/StepChar.h"
 
 namespace zandrel::reference {
 

@@ -13,7 +13,7 @@ struct CommandShape {
     const char* operandName;
 };
 
-constexpr CommandShape kCommands[] = {
+constexpr CommandShape CommandShapes[] = {
     {"info", 0, ""},        {"masks", 0, ""},     {"import", 1, "DIR"},
     {"catalog", 1, "ROOT"}, {"configure", 0, ""}, {"help", 0, ""},
 };
@@ -23,7 +23,7 @@ double ParseSeconds(const std::string& text)
     char* end = nullptr;
     const double seconds = std::strtod(text.c_str(), &end);
     if (text.empty() || end == nullptr || *end != '\0' || !(seconds >= 0.0 && seconds < 1e9)) {
-        throw HostError(kExitUsage, "--progress wants a number of seconds, not '" + text + "'");
+        throw HostError(ExitUsage, "--progress wants a number of seconds, not '" + text + "'");
     }
     return seconds;
 }
@@ -39,7 +39,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& argv)
         const bool hasValue = i + 1 < argv.size();
         if (arg == "--dll" || arg == "--progress") {
             if (!hasValue) {
-                throw HostError(kExitUsage, arg + " wants a value");
+                throw HostError(ExitUsage, arg + " wants a value");
             }
             const std::string& value = argv[++i];
             if (arg == "--dll") {
@@ -50,32 +50,32 @@ CommandLine ParseCommandLine(const std::vector<std::string>& argv)
         } else if (arg == "-h" || arg == "--help" || arg == "/?") {
             words.insert(words.begin(), "help");
         } else if (arg.size() > 1 && arg[0] == '-') {
-            throw HostError(kExitUsage, "unknown option '" + arg + "'");
+            throw HostError(ExitUsage, "unknown option '" + arg + "'");
         } else {
             words.push_back(arg);
         }
     }
     if (words.empty()) {
-        throw HostError(kExitUsage, "no command given");
+        throw HostError(ExitUsage, "no command given");
     }
     line.command = words.front();
     line.args.assign(words.begin() + 1, words.end());
-    for (const CommandShape& shape : kCommands) {
+    for (const CommandShape& shape : CommandShapes) {
         if (line.command != shape.name) {
             continue;
         }
         if (line.command == "help") {
             line.args.clear();
         } else if (line.args.size() < shape.operands) {
-            throw HostError(kExitUsage, line.command + " wants a folder: " + line.command + " " +
-                                            shape.operandName);
+            throw HostError(ExitUsage, line.command + " wants a folder: " + line.command + " " +
+                                           shape.operandName);
         } else if (line.args.size() > shape.operands) {
-            throw HostError(kExitUsage, "too many operands for " + line.command + ": '" +
-                                            line.args[shape.operands] + "'");
+            throw HostError(ExitUsage, "too many operands for " + line.command + ": '" +
+                                           line.args[shape.operands] + "'");
         }
         return line;
     }
-    throw HostError(kExitUsage, "unknown command '" + line.command + "'");
+    throw HostError(ExitUsage, "unknown command '" + line.command + "'");
 }
 
 const char* UsageText() noexcept

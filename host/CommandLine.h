@@ -14,7 +14,7 @@ struct CommandLine {
     double progressSeconds = 2.0;
 };
 
-// Throws HostError(kExitUsage) with a message that names the mistake.
+// Throws HostError(ExitUsage) with a message that names the mistake.
 [[nodiscard]] CommandLine ParseCommandLine(const std::vector<std::string>& argv);
 
 [[nodiscard]] const char* UsageText() noexcept;

@@ -15,16 +15,16 @@ namespace {
 
 // The longest description the plug-in can write: 6,142 characters and the
 // terminating zero. The call carries no size, so the buffer has to hold that.
-constexpr std::size_t kDescriptionBufferSize = 6143;
+constexpr std::size_t DescriptionBufferSize = 6143;
 // Each ModuleInfo text is a short fixed text; the call carries no size either.
-constexpr std::size_t kModuleInfoBufferSize = 256;
+constexpr std::size_t ModuleInfoBufferSize = 256;
 
 Registration Register(PluginLibrary& plugin)
 {
     const std::size_t before = Registrations().size();
     plugin.registerDescPlugins(&RecordRegistration);
     if (Registrations().size() == before) {
-        throw HostError(kExitFailure, plugin.Path() + " did not register an importer");
+        throw HostError(ExitFailure, plugin.Path() + " did not register an importer");
     }
     return Registrations().back();
 }
@@ -43,11 +43,11 @@ std::string FullFolderPath(const std::string& folder)
         (length == 0 || length >= sizeof buffer) ? folder : std::string(buffer, length);
     const DWORD attributes = ::GetFileAttributesA(full.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-        throw HostError(kExitFailure,
+        throw HostError(ExitFailure,
                         "no folder " + folder + ": " + WindowsErrorText(::GetLastError()));
     }
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        throw HostError(kExitFailure, folder + " is a file, not a folder");
+        throw HostError(ExitFailure, folder + " is a file, not a folder");
     }
     return full;
 }
@@ -71,7 +71,7 @@ ItemResult ImportItem(PluginLibrary& plugin, const std::string& folder,
         return result; // like Quorbit: an item without a matching file is not offered
     }
     const std::string nameList = BuildNameList(names);
-    std::vector<char> description(kDescriptionBufferSize, '\0');
+    std::vector<char> description(DescriptionBufferSize, '\0');
     PathRequest request;
     request.folder = folder;
     SetPathRequest(&request);
@@ -88,7 +88,7 @@ FolderListing ListFolder(const std::string& fullPath, const std::vector<std::str
 {
     FolderListing listing = WalkFolderTree(fullPath, masks, SystemCharset(), onFolder, Warn);
     if (listing.folders.empty()) {
-        throw HostError(kExitFailure, "cannot read the folder " + fullPath);
+        throw HostError(ExitFailure, "cannot read the folder " + fullPath);
     }
     return listing;
 }
@@ -158,20 +158,20 @@ private:
 
 int RunInfo(PluginLibrary& plugin)
 {
-    char moduleText[kModuleInfoBufferSize] = {};
-    char authorText[kModuleInfoBufferSize] = {};
-    char versionText[kModuleInfoBufferSize] = {};
+    char moduleText[ModuleInfoBufferSize] = {};
+    char authorText[ModuleInfoBufferSize] = {};
+    char versionText[ModuleInfoBufferSize] = {};
     plugin.moduleInfo(moduleText, authorText, versionText);
     WriteOut(std::string("Module:  ") + moduleText + "\r\n");
     WriteOut(std::string("Author:  ") + authorText + "\r\n");
     WriteOut(std::string("Version: ") + versionText + "\r\n");
-    return kExitOk;
+    return ExitOk;
 }
 
 int RunMasks(PluginLibrary& plugin)
 {
     PrintRegistration(Register(plugin));
-    return kExitOk;
+    return ExitOk;
 }
 
 int RunImport(PluginLibrary& plugin, const std::string& folder)
@@ -189,7 +189,7 @@ int RunImport(PluginLibrary& plugin, const std::string& folder)
     } else {
         WriteOut(item.description + "\r\n");
     }
-    return kExitOk;
+    return ExitOk;
 }
 
 int RunCatalog(PluginLibrary& plugin, const std::string& root, double progressSeconds)
@@ -231,25 +231,25 @@ int RunCatalog(PluginLibrary& plugin, const std::string& root, double progressSe
     WriteOut(Count(folders, "folder", "folders") + ", " +
              Count(imported, "description", "descriptions") + " imported in " +
              Seconds(progress.Elapsed()) + "\r\n");
-    return kExitOk;
+    return ExitOk;
 }
 
 int RunConfigure(PluginLibrary& plugin)
 {
     const Registration registration = Register(plugin);
     if (registration.configure == nullptr) {
-        throw HostError(kExitFailure, plugin.Path() + " registered without a setup dialog");
+        throw HostError(ExitFailure, plugin.Path() + " registered without a setup dialog");
     }
     const ConfigureDescPluginProc configure = registration.configure;
     const std::size_t before = Registrations().size();
     configure(0, ::GetConsoleWindow(), 0);
     if (Registrations().size() == before) {
         WriteOut("The setup dialog closed without OK: the registration is unchanged.\r\n");
-        return kExitOk;
+        return ExitOk;
     }
     WriteOut("Registered again after OK:\r\n");
     PrintRegistration(Registrations().back());
-    return kExitOk;
+    return ExitOk;
 }
 
 } // namespace zandrel::host

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "PluginLibrary.h"
+#include "platform/HandleOwners.h"
 
 namespace zandrel::host {
 namespace {
@@ -12,11 +13,6 @@ namespace {
 struct Entry {
     std::string name;
     bool folder = false;
-};
-
-struct FindHandleCloser {
-    HANDLE handle;
-    ~FindHandleCloser() { ::FindClose(handle); }
 };
 
 class TreeWalker {
@@ -66,12 +62,11 @@ private:
     bool Read(const std::string& folder, std::vector<Entry>& entries)
     {
         WIN32_FIND_DATAA data{};
-        const HANDLE find = ::FindFirstFileA(JoinPath(folder, "*", charset_).c_str(), &data);
-        if (find == INVALID_HANDLE_VALUE) {
+        const UniqueFind find(::FindFirstFileA(JoinPath(folder, "*", charset_).c_str(), &data));
+        if (!find) {
             warn_("cannot read the folder " + folder + ": " + WindowsErrorText(::GetLastError()));
             return false;
         }
-        FindHandleCloser closer{find};
         do {
             std::string name = data.cFileName;
             if (name == "." || name == "..") {
@@ -87,7 +82,7 @@ private:
                 continue;
             }
             entries.push_back({name, folderEntry});
-        } while (::FindNextFileA(find, &data));
+        } while (::FindNextFileA(find.Get(), &data));
         std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
             return NameLessIgnoreCase(a.name, b.name, charset_);
         });

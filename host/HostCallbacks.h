@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/ZandrelPlugin.h"
+#include "base/HostInterface.h"
 
 namespace zandrel::host {
 

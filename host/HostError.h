@@ -8,9 +8,9 @@
 namespace zandrel::host {
 
 enum ExitCode : int {
-    kExitOk = 0,
-    kExitFailure = 1, // the plug-in or a folder cannot be used
-    kExitUsage = 2,   // the command line is wrong
+    ExitOk = 0,
+    ExitFailure = 1, // the plug-in or a folder cannot be used
+    ExitUsage = 2,   // the command line is wrong
 };
 
 class HostError : public std::runtime_error {

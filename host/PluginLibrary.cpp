@@ -61,33 +61,28 @@ PluginLibrary::PluginLibrary(const std::string& path) : path_(FullPath(path))
 {
     const DWORD attributes = ::GetFileAttributesA(path_.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        throw HostError(kExitFailure, "no plug-in at " + path_);
+        throw HostError(ExitFailure, "no plug-in at " + path_);
     }
     // The full path, so that the file named is loaded and not one found elsewhere.
-    module_ = ::LoadLibraryA(path_.c_str());
-    if (module_ == nullptr) {
-        throw HostError(kExitFailure, "cannot load the plug-in " + path_ + ": " +
-                                          WindowsErrorText(::GetLastError()));
+    module_.Reset(::LoadLibraryA(path_.c_str()));
+    if (!module_) {
+        throw HostError(ExitFailure, "cannot load the plug-in " + path_ + ": " +
+                                         WindowsErrorText(::GetLastError()));
     }
     std::vector<std::string> missing;
     importDescParentItem =
-        Export<ImportDescParentItemProc>(module_, "ImportDesc_ParentItem", missing);
-    registerDescPlugins = Export<RegisterDescPluginsProc>(module_, "RegisterDescPlugins", missing);
-    moduleInfo = Export<ModuleInfoProc>(module_, "ModuleInfo", missing);
+        Export<ImportDescParentItemProc>(module_.Get(), "ImportDesc_ParentItem", missing);
+    registerDescPlugins =
+        Export<RegisterDescPluginsProc>(module_.Get(), "RegisterDescPlugins", missing);
+    moduleInfo = Export<ModuleInfoProc>(module_.Get(), "ModuleInfo", missing);
     if (!missing.empty()) {
-        ::FreeLibrary(module_);
         std::string names;
         for (const std::string& name : missing) {
             names += (names.empty() ? "" : ", ") + name;
         }
-        throw HostError(kExitFailure, path_ + " is not a description plug-in: it lacks the export" +
-                                          (missing.size() > 1 ? "s " : " ") + names);
+        throw HostError(ExitFailure, path_ + " is not a description plug-in: it lacks the export" +
+                                         (missing.size() > 1 ? "s " : " ") + names);
     }
-}
-
-PluginLibrary::~PluginLibrary()
-{
-    ::FreeLibrary(module_);
 }
 
 } // namespace zandrel::host

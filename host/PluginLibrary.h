@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "plugin/ZandrelPlugin.h"
+#include "base/HostInterface.h"
+#include "platform/HandleOwners.h"
 
 namespace zandrel::host {
 
@@ -25,7 +26,6 @@ public:
     explicit PluginLibrary(const std::string& path);
     PluginLibrary(const PluginLibrary&) = delete;
     PluginLibrary& operator=(const PluginLibrary&) = delete;
-    ~PluginLibrary();
 
     [[nodiscard]] const std::string& Path() const noexcept { return path_; }
 
@@ -35,7 +35,7 @@ public:
 
 private:
     std::string path_;
-    HMODULE module_ = nullptr;
+    UniqueModule module_;
 };
 
 // The text of a Windows error code, without the line break Windows appends.

@@ -22,7 +22,7 @@ int Run(const std::vector<std::string>& argv)
     const CommandLine line = ParseCommandLine(argv);
     if (line.command == "help") {
         WriteOut(UsageText());
-        return kExitOk;
+        return ExitOk;
     }
     PluginLibrary plugin(line.dll.value_or(DefaultPluginPath()));
     if (line.command == "info") {
@@ -50,12 +50,12 @@ int main(int argc, char** argv)
         return Run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const HostError& error) {
         WriteErr(std::string("quorbit-host: ") + error.what() + "\r\n");
-        if (error.Code() == kExitUsage) {
+        if (error.Code() == ExitUsage) {
             WriteErr(UsageText());
         }
         return error.Code();
     } catch (const std::exception& error) {
         WriteErr(std::string("quorbit-host: ") + error.what() + "\r\n");
-        return kExitFailure;
+        return ExitFailure;
     }
 }

@@ -1,6 +1,6 @@
 #include "import/ApplyLineLimit.h"
 
-#include "import/CharacterClasses.h"
+#include "base/CharacterClasses.h"
 #include "import/ScanStep.h"
 
 namespace zandrel {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "import/CodePageConversion.h"
-#include "import/UnicodeSequences.h"
+#include "base/UnicodeSequences.h"
+#include "platform/CodePageConversion.h"
 
 namespace zandrel {
 namespace {

@@ -1,7 +1,7 @@
 #include "import/CutToDescriptionCapacity.h"
 
+#include "base/StepChar.h"
 #include "import/ImportLimits.h"
-#include "import/StepChar.h"
 #include "import/TrimTrailingWhiteSpace.h"
 
 namespace zandrel {

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <type_traits>
 
-#include "import/CharacterClasses.h"
+#include "base/CharacterClasses.h"
 #include "import/ScanStep.h"
 #include "import/TrimTrailingWhiteSpace.h"
 

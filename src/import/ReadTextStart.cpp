@@ -4,21 +4,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/HandleOwners.h"
+
 namespace zandrel {
-namespace {
-
-class CloseOnExit {
-public:
-    explicit CloseOnExit(FileSource& source) noexcept : source_(source) {}
-    CloseOnExit(const CloseOnExit&) = delete;
-    CloseOnExit& operator=(const CloseOnExit&) = delete;
-    ~CloseOnExit() { source_.Close(); }
-
-private:
-    FileSource& source_;
-};
-
-} // namespace
 
 std::size_t ReadTextStart(FileSource& source, const char* path, ReadBuffer& buffer) noexcept
 {
@@ -35,7 +23,7 @@ std::size_t ReadTextStart(FileSource& source, const char* path, ReadBuffer& buff
     if (!source.Open(cutPath)) {
         return 0;
     }
-    const CloseOnExit closer(source);
+    const OpenFile file(&source);
 
     std::uint64_t size = 0;
     std::uint64_t position = 0;

@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "import/FileSource.h"
 #include "import/ImportLimits.h"
+#include "platform/FileSource.h"
 
 namespace zandrel {
 

@@ -6,8 +6,8 @@
 
 #include <cstring>
 
-#include "import/CharacterClasses.h"
-#include "import/StepChar.h"
+#include "base/CharacterClasses.h"
+#include "base/StepChar.h"
 
 namespace zandrel {
 

@@ -1,7 +1,7 @@
 #include "import/TrimTrailingWhiteSpace.h"
 
-#include "import/CharacterClasses.h"
-#include "import/StepChar.h"
+#include "base/CharacterClasses.h"
+#include "base/StepChar.h"
 
 namespace zandrel {
 

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
-#include "import/ImportDescription.h"
 #include "plugin/ConfigureDescPlugin.h"
 #include "plugin/HostRegistration.h"
+#include "plugin/ImportDescriptionEntry.h"
 #include "plugin/JoinMaskList.h"
 #include "plugin/ZandrelPlugin.h"
 #include "settings/SettingsRecord.h"

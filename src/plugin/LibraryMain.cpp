@@ -2,7 +2,7 @@
 // at no other time.
 #include <windows.h>
 
-#include "import/StepChar.h"
+#include "platform/CodePageFacts.h"
 #include "plugin/LibraryModule.h"
 #include "settings/SettingsRecord.h"
 #include "settings/SettingsStore.h"

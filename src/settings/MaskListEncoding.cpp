@@ -1,6 +1,6 @@
 #include "settings/MaskListEncoding.h"
 
-#include "import/StepChar.h"
+#include "base/StepChar.h"
 
 namespace zandrel {
 namespace {

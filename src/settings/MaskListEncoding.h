@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "settings/TStringList.h"
+#include "base/TStringList.h"
 
 namespace zandrel {
 

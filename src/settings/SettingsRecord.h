@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "settings/TStringList.h"
+#include "base/TStringList.h"
 
 namespace zandrel {
 
@@ -10,7 +10,7 @@ namespace zandrel {
 // the library start fills it, the setup dialog changes it, the import reads it.
 struct SettingsRecord {
     TStringList maskList;
-    bool limitFlag = false;       // keep only the first lineLimit lines
+    bool limitFlag = false; // keep only the first lineLimit lines
     std::int32_t lineLimit = 0;
 };
 

@@ -3,7 +3,7 @@
 // reports a failure: each stops at its first registry failure, keeps what it
 // did before, and returns normally.
 
-#include "settings/RegistryApi.h"
+#include "platform/RegistryApi.h"
 #include "settings/SettingsRecord.h"
 
 namespace zandrel {

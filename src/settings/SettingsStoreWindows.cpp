@@ -1,4 +1,4 @@
-#include "settings/AdvapiRegistry.h"
+#include "platform/AdvapiRegistry.h"
 #include "settings/SettingsStore.h"
 
 namespace zandrel {

@@ -13,14 +13,9 @@ constexpr std::uint32_t MaxKeyNameLength = 255;
 
 } // namespace
 
-TRegistry::~TRegistry()
-{
-    Adopt(RegKey::None);
-}
-
 RegKey TRegistry::RelativeBase() const noexcept
 {
-    return openKey_ != RegKey::None ? openKey_ : root_;
+    return openKey_ ? openKey_.Get() : root_;
 }
 
 RegKey TRegistry::BaseFor(const char* path, RegKey relativeBase) const noexcept
@@ -33,14 +28,6 @@ const char* TRegistry::SubKeyOf(const char* path) noexcept
     return path[0] == '\\' ? path + 1 : path;
 }
 
-void TRegistry::Adopt(RegKey key) noexcept
-{
-    if (openKey_ != RegKey::None && openKey_ != root_) {
-        api_.CloseKey(openKey_); // a failed close cannot be mended here
-    }
-    openKey_ = key;
-}
-
 bool TRegistry::OpenExisting(const char* path) noexcept
 {
     RegKey key = RegKey::None;
@@ -48,7 +35,7 @@ bool TRegistry::OpenExisting(const char* path) noexcept
     if (api_.OpenKeyEx(base, SubKeyOf(path), 0, RegKeyAllAccess, &key) != RegSuccess) {
         return false;
     }
-    Adopt(key);
+    openKey_ = Own(key);
     return true;
 }
 
@@ -68,7 +55,7 @@ bool TRegistry::OpenOrCreate(const char* path, bool* created) noexcept
                          &disposition) != RegSuccess) {
         return false;
     }
-    Adopt(key);
+    openKey_ = Own(key);
     if (created != nullptr) {
         *created = disposition == RegCreatedNewKey;
     }
@@ -78,7 +65,7 @@ bool TRegistry::OpenOrCreate(const char* path, bool* created) noexcept
 bool TRegistry::QueryValueSize(const char* valueName, std::uint32_t& type,
                                std::uint32_t& size) noexcept
 {
-    const RegStatus status = api_.QueryValueEx(openKey_, valueName, &type, nullptr, &size);
+    const RegStatus status = api_.QueryValueEx(openKey_.Get(), valueName, &type, nullptr, &size);
     if (status != RegSuccess && status != RegFileNotFound) {
         skippedUnreadable_ = true;
     }
@@ -93,8 +80,8 @@ std::string TRegistry::ReadTextValue(const char* valueName)
         return {};
     }
     std::string data(size, '\0');
-    if (api_.QueryValueEx(openKey_, valueName, &type, reinterpret_cast<std::uint8_t*>(data.data()),
-                          &size) != RegSuccess) {
+    if (api_.QueryValueEx(openKey_.Get(), valueName, &type,
+                          reinterpret_cast<std::uint8_t*>(data.data()), &size) != RegSuccess) {
         throw ERegistryException(FailedToGetDataText, valueName);
     }
     if (type != RegSz && type != RegExpandSz) {
@@ -117,7 +104,7 @@ std::size_t TRegistry::ReadByteValue(const char* valueName, void* destination, s
     if (type == RegSz || type == RegExpandSz || type == RegDword || size > capacity) {
         throw ERegistryException(InvalidDataTypeText, valueName);
     }
-    if (api_.QueryValueEx(openKey_, valueName, &type, static_cast<std::uint8_t*>(destination),
+    if (api_.QueryValueEx(openKey_.Get(), valueName, &type, static_cast<std::uint8_t*>(destination),
                           &size) != RegSuccess) {
         throw ERegistryException(FailedToGetDataText, valueName);
     }
@@ -127,7 +114,7 @@ std::size_t TRegistry::ReadByteValue(const char* valueName, void* destination, s
 void TRegistry::WriteTextValue(const char* valueName, const std::string& text)
 {
     if (text.size() >= std::numeric_limits<std::uint32_t>::max() ||
-        api_.SetValueEx(openKey_, valueName, RegSz,
+        api_.SetValueEx(openKey_.Get(), valueName, RegSz,
                         reinterpret_cast<const std::uint8_t*>(text.c_str()),
                         static_cast<std::uint32_t>(text.size() + 1)) != RegSuccess) {
         throw ERegistryException(FailedToSetDataText, valueName);
@@ -137,7 +124,8 @@ void TRegistry::WriteTextValue(const char* valueName, const std::string& text)
 void TRegistry::WriteByteValue(const char* valueName, const void* source, std::size_t size)
 {
     if (size > std::numeric_limits<std::uint32_t>::max() ||
-        api_.SetValueEx(openKey_, valueName, RegBinary, static_cast<const std::uint8_t*>(source),
+        api_.SetValueEx(openKey_.Get(), valueName, RegBinary,
+                        static_cast<const std::uint8_t*>(source),
                         static_cast<std::uint32_t>(size)) != RegSuccess) {
         throw ERegistryException(FailedToSetDataText, valueName);
     }
@@ -156,10 +144,10 @@ bool TRegistry::DeleteTreeFrom(RegKey relativeBase, const char* path) noexcept
     if (*subKey == '\0') {
         return false;
     }
-    RegKey key = RegKey::None;
-    if (api_.OpenKeyEx(base, subKey, 0, RegKeyAllAccess, &key) == RegSuccess) {
+    if (RegKey key = RegKey::None;
+        api_.OpenKeyEx(base, subKey, 0, RegKeyAllAccess, &key) == RegSuccess) {
+        const UniqueRegistryKey owned = Own(key); // closed before the key goes
         DeleteSubKeys(key);
-        api_.CloseKey(key);
     }
     return api_.DeleteKey(base, subKey) == RegSuccess;
 }

@@ -8,14 +8,14 @@
 #include <cstddef>
 #include <string>
 
-#include "settings/RegistryApi.h"
+#include "platform/HandleOwners.h"
+#include "platform/RegistryApi.h"
 
 namespace zandrel {
 
 class TRegistry {
 public:
     explicit TRegistry(RegistryApi& api) noexcept : api_(api) {}
-    ~TRegistry();
     TRegistry(const TRegistry&) = delete;
     TRegistry& operator=(const TRegistry&) = delete;
 
@@ -53,14 +53,17 @@ private:
     [[nodiscard]] RegKey RelativeBase() const noexcept;
     [[nodiscard]] RegKey BaseFor(const char* path, RegKey relativeBase) const noexcept;
     static const char* SubKeyOf(const char* path) noexcept;
-    void Adopt(RegKey key) noexcept;
+    [[nodiscard]] UniqueRegistryKey Own(RegKey key) noexcept
+    {
+        return UniqueRegistryKey(key, {&api_});
+    }
     bool DeleteTreeFrom(RegKey relativeBase, const char* path) noexcept;
     void DeleteSubKeys(RegKey key) noexcept;
     bool QueryValueSize(const char* valueName, std::uint32_t& type, std::uint32_t& size) noexcept;
 
     RegistryApi& api_;
     const RegKey root_ = RegKey::CurrentUser;
-    RegKey openKey_ = RegKey::None;
+    UniqueRegistryKey openKey_;
     bool skippedUnreadable_ = false;
 };
 

@@ -13,8 +13,15 @@ public:
     [[nodiscard]] virtual int MaskCount() = 0;
     [[nodiscard]] virtual int MaskSelection() = 0;             // -1 when nothing is selected
     [[nodiscard]] virtual std::string MaskText(int index) = 0; // the whole entry
-    // The mask edit: the length of its text.
+    virtual void AppendMaskEntry(const std::string& text) = 0;
+    virtual void InsertMaskEntry(int index, const std::string& text) = 0;
+    virtual void DeleteMaskEntry(int index) = 0;
+    virtual void SelectMaskEntry(int index) = 0; // -1 clears the selection
+    // The mask edit.
     [[nodiscard]] virtual int MaskEditLength() = 0;
+    [[nodiscard]] virtual std::string MaskEditText() = 0; // at most 255 characters
+    virtual void ClearMaskEdit() = 0;
+    virtual void FocusMaskEdit() = 0;
     // The limit check box and the line-count edit.
     [[nodiscard]] virtual bool LimitChecked() = 0;
     [[nodiscard]] virtual std::string LineCountText() = 0; // at most 255 characters

@@ -2,13 +2,10 @@
 
 #include <string>
 
-#include "plugin/HostRegistration.h"
-#include "plugin/ZandrelPlugin.h"
-#include "settings/SettingsRecord.h"
-#include "settings/SettingsStore.h"
 #include "setup/CollectSettings.h"
 #include "setup/EnablingRules.h"
 #include "setup/IntegerParse.h"
+#include "setup/MaskListRules.h"
 #include "setup/SetupDialogIds.h"
 #include "setup/WindowDialogControls.h"
 
@@ -39,9 +36,8 @@ void CentreOnDesktop(HWND dialog)
     ::MoveWindow(dialog, x, y, width, height, FALSE);
 }
 
-void FillControls(HWND dialog)
+void FillControls(HWND dialog, const SettingsRecord& record)
 {
-    const SettingsRecord& record = Settings();
     SendItem(dialog, IDC_MASK_LIST, LB_RESETCONTENT);
     for (const std::string& mask : record.maskList) {
         SendItem(dialog, IDC_MASK_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(mask.c_str()));
@@ -49,24 +45,6 @@ void FillControls(HWND dialog)
     SendItem(dialog, IDC_LIMIT_CHECK, BM_SETCHECK, CheckStateOfFlag[record.limitFlag ? 1 : 0]);
     // Set text is not held to the typing limit, so a longer stored value shows whole.
     ::SetWindowTextA(::GetDlgItem(dialog, IDC_LINE_COUNT), FormatInteger(record.lineLimit).c_str());
-}
-
-bool CollectSettings(HWND dialog)
-{
-    WindowDialogControls controls(dialog);
-    return CollectSettings(controls, Settings());
-}
-
-void UpdateButtons(HWND dialog)
-{
-    WindowDialogControls controls(dialog);
-    UpdateButtons(controls);
-}
-
-void UpdateAddButton(HWND dialog)
-{
-    WindowDialogControls controls(dialog);
-    UpdateAddButton(controls);
 }
 
 // Only the look: the dialog's default command stays IDOK (no DM_SETDEFID), and
@@ -77,76 +55,34 @@ void SetDefaultButton(HWND dialog, bool addIsDefault)
     SendItem(dialog, IDOK, BM_SETSTYLE, addIsDefault ? BS_PUSHBUTTON : BS_DEFPUSHBUTTON, TRUE);
 }
 
-void AddMask(HWND dialog)
-{
-    char buffer[MaskTypingLimit + 1];
-    const HWND edit = ::GetDlgItem(dialog, IDC_MASK_EDIT);
-    const int length = ::GetWindowTextA(edit, buffer, sizeof buffer);
-    buffer[length > 0 ? length : 0] = '\0';
-    SendItem(dialog, IDC_MASK_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(buffer));
-    // Clearing the edit makes it send EN_UPDATE, which disables Add again.
-    ::SetWindowTextA(edit, "");
-    ::SetFocus(edit);
-    UpdateButtons(dialog);
-}
-
-void DeleteMask(HWND dialog)
-{
-    auto selection = static_cast<int>(SendItem(dialog, IDC_MASK_LIST, LB_GETCURSEL));
-    if (selection >= 0) {
-        SendItem(dialog, IDC_MASK_LIST, LB_DELETESTRING, static_cast<WPARAM>(selection));
-    }
-    if (selection == static_cast<int>(SendItem(dialog, IDC_MASK_LIST, LB_GETCOUNT))) {
-        --selection;
-    }
-    // -1 clears the selection once the list is empty.
-    SendItem(dialog, IDC_MASK_LIST, LB_SETCURSEL, static_cast<WPARAM>(selection));
-    UpdateButtons(dialog);
-}
-
-void MoveMask(HWND dialog, bool up)
-{
-    const auto selection = static_cast<int>(SendItem(dialog, IDC_MASK_LIST, LB_GETCURSEL));
-    if (selection < 0) {
-        return;
-    }
-    const int destination = up ? selection - 1 : selection + 1;
-    // Read whole, however long the entry is.
-    const std::string text = WindowDialogControls(dialog).MaskText(selection);
-    SendItem(dialog, IDC_MASK_LIST, LB_DELETESTRING, static_cast<WPARAM>(selection));
-    SendItem(dialog, IDC_MASK_LIST, LB_INSERTSTRING, static_cast<WPARAM>(destination),
-             reinterpret_cast<LPARAM>(text.c_str()));
-    SendItem(dialog, IDC_MASK_LIST, LB_SETCURSEL, static_cast<WPARAM>(destination));
-    UpdateButtons(dialog);
-}
-
-INT_PTR OnInitDialog(HWND dialog)
+INT_PTR OnInitDialog(HWND dialog, const SetupDialogContext& context)
 {
     CentreOnDesktop(dialog);
     SendItem(dialog, IDC_MASK_EDIT, EM_LIMITTEXT, MaskTypingLimit);
     SendItem(dialog, IDC_LINE_COUNT, EM_LIMITTEXT, LineCountTypingLimit);
-    FillControls(dialog);
-    UpdateButtons(dialog);
-    UpdateAddButton(dialog);
+    FillControls(dialog, context.settings);
+    WindowDialogControls controls(dialog);
+    UpdateButtons(controls);
+    UpdateAddButton(controls);
     return FALSE; // no default focus; none is set here either
 }
 
-void OnOk(HWND dialog)
+void OnOk(HWND dialog, const SetupDialogContext& context)
 {
+    WindowDialogControls controls(dialog);
     const HWND maskEdit = ::GetDlgItem(dialog, IDC_MASK_EDIT);
     if (::GetFocus() == maskEdit) {
         // Enter in the mask edit adds the typed mask; with nothing typed it does
         // nothing rather than add an empty entry.
         if (::GetWindowTextLengthA(maskEdit) > 0) {
-            AddMask(dialog);
+            AddMask(controls);
         }
         return;
     }
-    if (!CollectSettings(dialog)) {
+    if (!CollectSettings(controls, context.settings)) {
         return;
     }
-    SaveSettings();
-    RegisterDescPlugins(HostRegisterProc);
+    context.accepted();
     ::EndDialog(dialog, 0);
 }
 
@@ -155,31 +91,32 @@ void OnCancel(HWND dialog)
     ::EndDialog(dialog, 0);
 }
 
-INT_PTR OnCommand(HWND dialog, WORD id, WORD code)
+INT_PTR OnCommand(HWND dialog, const SetupDialogContext& context, WORD id, WORD code)
 {
+    WindowDialogControls controls(dialog);
     switch (id) {
     case IDOK:
-        OnOk(dialog);
+        OnOk(dialog, context);
         return TRUE;
     case IDCANCEL:
         OnCancel(dialog);
         return TRUE;
     case IDC_MASK_LIST:
         if (code == LBN_SELCHANGE) {
-            UpdateButtons(dialog);
+            UpdateButtons(controls);
         }
         return TRUE;
     case IDC_ADD:
-        AddMask(dialog);
+        AddMask(controls);
         return TRUE;
     case IDC_DELETE:
-        DeleteMask(dialog);
+        DeleteMask(controls);
         return TRUE;
     case IDC_MOVE_DOWN:
-        MoveMask(dialog, false);
+        MoveMask(controls, false);
         return TRUE;
     case IDC_MOVE_UP:
-        MoveMask(dialog, true);
+        MoveMask(controls, true);
         return TRUE;
     case IDC_MASK_EDIT:
         if (code == EN_SETFOCUS) {
@@ -187,11 +124,11 @@ INT_PTR OnCommand(HWND dialog, WORD id, WORD code)
         } else if (code == EN_KILLFOCUS) {
             SetDefaultButton(dialog, false);
         } else if (code == EN_UPDATE) {
-            UpdateAddButton(dialog);
+            UpdateAddButton(controls);
         }
         return TRUE;
     case IDC_LIMIT_CHECK:
-        UpdateButtons(dialog);
+        UpdateButtons(controls);
         return TRUE;
     default:
         return FALSE;
@@ -200,15 +137,23 @@ INT_PTR OnCommand(HWND dialog, WORD id, WORD code)
 
 } // namespace
 
-INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam,
-                                 LPARAM /*lParam*/) noexcept
+INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
     try {
+        if (message == WM_INITDIALOG) {
+            ::SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
+        }
+        // Null for the few messages that come before WM_INITDIALOG.
+        const auto* context =
+            reinterpret_cast<const SetupDialogContext*>(::GetWindowLongPtrA(dialog, GWLP_USERDATA));
+        if (context == nullptr) {
+            return FALSE;
+        }
         switch (message) {
         case WM_INITDIALOG:
-            return OnInitDialog(dialog);
+            return OnInitDialog(dialog, *context);
         case WM_COMMAND:
-            return OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+            return OnCommand(dialog, *context, LOWORD(wParam), HIWORD(wParam));
         default:
             return FALSE;
         }

@@ -29,6 +29,44 @@ std::string WindowDialogControls::MaskText(int index)
     return text;
 }
 
+void WindowDialogControls::AppendMaskEntry(const std::string& text)
+{
+    ::SendDlgItemMessageA(dialog_, IDC_MASK_LIST, LB_ADDSTRING, 0,
+                          reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void WindowDialogControls::InsertMaskEntry(int index, const std::string& text)
+{
+    ::SendDlgItemMessageA(dialog_, IDC_MASK_LIST, LB_INSERTSTRING, static_cast<WPARAM>(index),
+                          reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void WindowDialogControls::DeleteMaskEntry(int index)
+{
+    ::SendDlgItemMessageA(dialog_, IDC_MASK_LIST, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
+void WindowDialogControls::SelectMaskEntry(int index)
+{
+    ::SendDlgItemMessageA(dialog_, IDC_MASK_LIST, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+std::string WindowDialogControls::MaskEditText()
+{
+    return ItemText(IDC_MASK_EDIT);
+}
+
+void WindowDialogControls::ClearMaskEdit()
+{
+    // The edit then sends EN_UPDATE, which disables Add again.
+    ::SetWindowTextA(::GetDlgItem(dialog_, IDC_MASK_EDIT), "");
+}
+
+void WindowDialogControls::FocusMaskEdit()
+{
+    ::SetFocus(::GetDlgItem(dialog_, IDC_MASK_EDIT));
+}
+
 int WindowDialogControls::MaskEditLength()
 {
     return static_cast<int>(::SendDlgItemMessageA(dialog_, IDC_MASK_EDIT, EM_LINELENGTH, 0, 0));
@@ -41,9 +79,13 @@ bool WindowDialogControls::LimitChecked()
 
 std::string WindowDialogControls::LineCountText()
 {
+    return ItemText(IDC_LINE_COUNT);
+}
+
+std::string WindowDialogControls::ItemText(int id) const
+{
     char buffer[256];
-    const int length =
-        ::GetWindowTextA(::GetDlgItem(dialog_, IDC_LINE_COUNT), buffer, sizeof buffer);
+    const int length = ::GetWindowTextA(::GetDlgItem(dialog_, id), buffer, sizeof buffer);
     return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 

@@ -34,7 +34,7 @@ TEST_P(BadCommandLineTable, RefusedAsUsageError)
         (void)ParseCommandLine(GetParam().argv);
         FAIL() << "accepted";
     } catch (const HostError& error) {
-        EXPECT_EQ(error.Code(), kExitUsage);
+        EXPECT_EQ(error.Code(), ExitUsage);
         EXPECT_NE(std::string(error.what()).find(GetParam().messagePart), std::string::npos)
             << error.what();
     }

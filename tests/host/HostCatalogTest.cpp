@@ -120,7 +120,7 @@ struct FolderRow {
     const char* header;
 };
 
-const FolderRow kSampleFolders[] = {
+const FolderRow SampleFolders[] = {
     {"big-file-10k", "README.TXT"},
     {"crlf-readme", "README.TXT"},
     {"empty-readme", "README.TXT, empty description"},
@@ -152,14 +152,14 @@ void ExpectCatalogOfSamples(const HostRun& run)
     EXPECT_EQ(run.out.substr(run.out.size() - 2), "\r\n");
 
     const Catalog catalog = ParseCatalog(run.out);
-    ASSERT_EQ(catalog.blocks.size(), std::size(kSampleFolders)) << run.out;
+    ASSERT_EQ(catalog.blocks.size(), std::size(SampleFolders)) << run.out;
     std::size_t described = 0;
     for (std::size_t i = 0; i < catalog.blocks.size(); ++i) {
         const CatalogBlock& block = catalog.blocks[i];
         SCOPED_TRACE(block.folder);
-        EXPECT_EQ(block.folder, kSampleFolders[i].folder);
-        EXPECT_EQ(block.header, kSampleFolders[i].header);
-        const std::string expected = ExpectedDescription(kSampleFolders[i].folder);
+        EXPECT_EQ(block.folder, SampleFolders[i].folder);
+        EXPECT_EQ(block.header, SampleFolders[i].header);
+        const std::string expected = ExpectedDescription(SampleFolders[i].folder);
         EXPECT_EQ(block.Description(), expected);
         described += expected.empty() ? 0 : 1;
     }
@@ -192,7 +192,7 @@ TEST_F(HostRunTest, EveryExpectedDescriptionHasItsFolder)
         }
         files += entry->path().extension() == ".desc" ? 1 : 0;
     }
-    EXPECT_EQ(files, std::size(kSampleFolders));
+    EXPECT_EQ(files, std::size(SampleFolders));
     // A variant replaces a description that exists.
     for (const auto& variant : std::filesystem::directory_iterator(cp932)) {
         EXPECT_TRUE(std::filesystem::exists(dir / variant.path().filename()))

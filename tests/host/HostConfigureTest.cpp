@@ -11,15 +11,13 @@
 #include <thread>
 
 #include "host/HostProcess.h"
+#include "setup/SetupDialogIds.h"
 #include "support/SettingsRegistry.h"
 
 namespace zandrel::host::test {
 namespace {
 
 using zandrel::test::SettingsRegistry;
-
-constexpr int kMaskEdit = 105;
-constexpr int kAddButton = 102;
 
 struct DialogSearch {
     DWORD processId;
@@ -116,9 +114,9 @@ TEST_F(HostConfigureTest, OkPrintsTheNewRegistrationAndTheMasksAreKept)
     const HostRun run = Configure([](HWND dialog) {
         // Typed into the mask edit and added, then OK with the focus on it,
         // as a click would leave it. Posted in order; the text is set first.
-        ::SendMessageA(::GetDlgItem(dialog, kMaskEdit), WM_SETTEXT, 0,
+        ::SendMessageA(::GetDlgItem(dialog, IDC_MASK_EDIT), WM_SETTEXT, 0,
                        reinterpret_cast<LPARAM>("*.NFO"));
-        Post(dialog, kAddButton);
+        Post(dialog, IDC_ADD);
         ::PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, IDOK)),
                        TRUE);
         Post(dialog, IDOK);
@@ -138,9 +136,9 @@ TEST_F(HostConfigureTest, OkPrintsTheNewRegistrationAndTheMasksAreKept)
 TEST_F(HostConfigureTest, CancelLeavesTheRegistrationAlone)
 {
     const HostRun run = Configure([](HWND dialog) {
-        ::SendMessageA(::GetDlgItem(dialog, kMaskEdit), WM_SETTEXT, 0,
+        ::SendMessageA(::GetDlgItem(dialog, IDC_MASK_EDIT), WM_SETTEXT, 0,
                        reinterpret_cast<LPARAM>("*.NFO"));
-        Post(dialog, kAddButton);
+        Post(dialog, IDC_ADD);
         Post(dialog, IDCANCEL);
     });
     EXPECT_EQ(run.exitCode, 0u) << run.err;

@@ -12,7 +12,7 @@
 #include "import/DoubleByteRows.h"
 #include "import/ImportFileFixture.h"
 #include "import/NormaliseDescriptionText.h"
-#include "import/StepChar.h"
+#include "platform/CodePageFacts.h"
 #include "support/SpelledBytes.h"
 
 namespace zandrel {
@@ -83,8 +83,7 @@ TEST_F(CodePage932, ALeadByteReadLastIsNotSplitAtTheCapacity)
 
 TEST_F(CodePage932, TheLineLimitStepsOverTrailBytesInAFile)
 {
-    Settings().limitFlag = true;
-    Settings().lineLimit = 2;
+    limit_ = {true, 2};
     EXPECT_EQ(ImportFile(Spelled("0x82 LF one LF two LF three")), Spelled("0x82 LF one CR LF two"));
 }
 

@@ -12,10 +12,10 @@
 #include <ostream>
 #include <string>
 
-#include "import/CodePageConversion.h"
 #include "import/ConvertMarkedText.h"
 #include "import/ImportLimits.h"
 #include "import/MarkedTextRows.h"
+#include "platform/CodePageConversion.h"
 #include "support/SpelledBytes.h"
 
 namespace zandrel {

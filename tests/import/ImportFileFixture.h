@@ -1,6 +1,6 @@
 #pragma once
-// Runs ImportDescription as the export does, against files in a fresh
-// directory, with the settings record saved and restored around each test.
+// Runs ImportDescription through the platform's file source against files in
+// a fresh directory, with the line limit that a test sets (off by default).
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 #include "import/ImportDescription.h"
 #include "import/ImportLimits.h"
-#include "settings/SettingsRecord.h"
+#include "platform/PlatformFileSource.h"
 #include "support/ScopedCodePage.h"
 #include "support/TempDirectory.h"
 
@@ -17,17 +17,6 @@ namespace zandrel::test {
 class ImportFileFixture : public ::testing::Test {
 protected:
     static constexpr char Sentinel = '#';
-
-    ImportFileFixture() : savedFlag_(Settings().limitFlag), savedLimit_(Settings().lineLimit)
-    {
-        Settings().limitFlag = false;
-        Settings().lineLimit = 0;
-    }
-    ~ImportFileFixture() override
-    {
-        Settings().limitFlag = savedFlag_;
-        Settings().lineLimit = savedLimit_;
-    }
 
     // Imports `content` from a file named README.TXT; returns the description.
     std::string ImportFile(const std::string& content)
@@ -41,7 +30,8 @@ protected:
     {
         host_.assign(2 * NormalisedBufferSize, Sentinel);
         currentPath_ = path_.c_str();
-        ImportDescription("README.TXT\0", host_.data(), &ResolveToCurrentPath);
+        PlatformFileSource source;
+        ImportDescription("README.TXT\0", host_.data(), &ResolveToCurrentPath, source, limit_);
         return std::string(host_.c_str());
     }
 
@@ -56,6 +46,7 @@ protected:
                host_.find_first_not_of(Sentinel, zero + 1) == std::string::npos;
     }
 
+    LineLimit limit_;
     ScopedCodePage codePage_; // single-byte unless a test installs another
     TempDirectory dir_;
     std::string path_;
@@ -64,9 +55,6 @@ protected:
 private:
     static const char* ZANDREL_STDCALL ResolveToCurrentPath(const char*) { return currentPath_; }
     static inline const char* currentPath_ = nullptr;
-
-    bool savedFlag_;
-    std::int32_t savedLimit_;
 };
 
 } // namespace zandrel::test

@@ -8,7 +8,6 @@
 #include "import/ImportDescription.h"
 #include "import/ImportFileFixture.h"
 #include "import/ImportLimits.h"
-#include "settings/SettingsRecord.h"
 
 namespace zandrel {
 namespace {
@@ -64,7 +63,7 @@ TEST_F(ImportFileFixture, OneCharacterLinesStayWithinTheDescriptionCapacity)
     EXPECT_EQ(host_.find_first_not_of(Sentinel, DescriptionCapacity), std::string::npos);
 }
 
-TEST_F(ImportFileFixture, TheSettingsLimitKeepsTwentyOfThirtyLines)
+TEST_F(ImportFileFixture, TheLimitKeepsTwentyOfThirtyLines)
 {
     const std::string content = NumberedLines(30);
     std::string twenty = NumberedLines(20);
@@ -72,10 +71,9 @@ TEST_F(ImportFileFixture, TheSettingsLimitKeepsTwentyOfThirtyLines)
     std::string thirty = content;
     thirty.resize(thirty.size() - 2);
 
-    Settings().limitFlag = true;
-    Settings().lineLimit = 20;
+    limit_ = {true, 20};
     EXPECT_EQ(ImportFile(content), twenty);
-    Settings().limitFlag = false;
+    limit_.enabled = false;
     EXPECT_EQ(ImportFile(content), thirty);
 }
 

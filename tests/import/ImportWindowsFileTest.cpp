@@ -9,7 +9,7 @@
 
 #include "import/ImportFileFixture.h"
 #include "import/ImportLimits.h"
-#include "plugin/WindowsHandles.h"
+#include "platform/HandleOwners.h"
 
 namespace zandrel {
 namespace {

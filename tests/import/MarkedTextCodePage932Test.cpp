@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "import/CodePageConversion.h"
 #include "import/ImportFileFixture.h"
-#include "import/StepChar.h"
+#include "platform/CodePageConversion.h"
+#include "platform/CodePageFacts.h"
 
 namespace zandrel {
 namespace {

@@ -12,7 +12,6 @@
 
 #include "import/ImportFileFixture.h"
 #include "import/ImportLimits.h"
-#include "settings/SettingsRecord.h"
 #include "support/SpelledBytes.h"
 
 namespace zandrel {
@@ -104,8 +103,7 @@ TEST_F(MarkedFile, ACharacterThatTheReadCutsOffIsDropped)
 
 TEST_F(MarkedFile, TheLineLimitCountsTheConvertedLines)
 {
-    Settings().limitFlag = true;
-    Settings().lineLimit = 2;
+    limit_ = {true, 2};
     EXPECT_EQ(ImportFile(Utf16LeMark + Utf16("one\ntwo\nthree\n")), "one\r\ntwo");
     EXPECT_EQ(ImportFile(Utf8Mark + "one\r\n\xC3\xBC\r\nthree"), "one\r\n\xFC");
 }

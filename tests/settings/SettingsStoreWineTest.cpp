@@ -1,7 +1,7 @@
 // The settings store against the real registry: HKEY_CURRENT_USER of the
 // tests' private Wine prefix. Every test starts with neither vendor tree
 // present and removes both when it ends. The registry is set up and inspected
-// with advapi32 directly, not through the code under test.
+// through the seam's Windows implementation, not through the store.
 
 #include <windows.h>
 
@@ -11,26 +11,21 @@
 #include <string>
 #include <vector>
 
-#include "plugin/WindowsHandles.h"
-#include "settings/AdvapiRegistry.h"
+#include "platform/AdvapiRegistry.h"
 #include "settings/SettingsStore.h"
 #include "support/FaultyRegistry.h"
+#include "support/RegistryKeys.h"
 #include "support/SettingsExpectations.h"
 
 namespace zandrel {
 namespace {
 
+using test::Bytes;
+using test::RawValue;
 using test::Record;
-using Bytes = std::vector<std::uint8_t>;
 
 using test::LegacyKey;
 using test::SettingsKey;
-
-struct RawValue {
-    DWORD type;
-    Bytes data;
-    bool operator==(const RawValue&) const = default;
-};
 
 void DeleteBothTrees()
 {
@@ -40,50 +35,22 @@ void DeleteBothTrees()
 
 bool KeyExists(const char* path)
 {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return false;
-    }
-    UniqueRegKey owner(key);
-    return true;
+    return test::KeyExists(AdvapiRegistry(), path);
 }
 
-void Put(const char* path, const char* name, DWORD type, const Bytes& data)
+void Put(const char* path, const char* name, std::uint32_t type, const Bytes& data)
 {
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    UniqueRegKey owner(key);
-    ASSERT_EQ(::RegSetValueExA(key, name, 0, type, data.data(), static_cast<DWORD>(data.size())),
-              ERROR_SUCCESS);
+    ASSERT_TRUE(test::PutValue(AdvapiRegistry(), path, name, type, data));
 }
 
 void PutText(const char* path, const char* name, const std::string& text)
 {
-    Bytes data(text.begin(), text.end());
-    data.push_back(0);
-    Put(path, name, REG_SZ, data);
+    ASSERT_TRUE(test::PutText(AdvapiRegistry(), path, name, text));
 }
 
 std::optional<RawValue> Get(const char* path, const char* name)
 {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    UniqueRegKey owner(key);
-    DWORD type = 0;
-    DWORD size = 0;
-    if (::RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    Bytes data(size);
-    if (::RegQueryValueExA(key, name, nullptr, &type, data.data(), &size) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    data.resize(size);
-    return RawValue{type, data};
+    return test::GetValue(AdvapiRegistry(), path, name);
 }
 
 SettingsRecord Load()

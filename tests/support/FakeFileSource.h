@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "import/FileSource.h"
+#include "platform/FileSource.h"
 
 namespace zandrel::test {
 

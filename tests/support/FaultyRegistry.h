@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/RegistryApi.h"
+#include "platform/RegistryApi.h"
 
 namespace zandrel::test {
 

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/RegistryApi.h"
+#include "platform/RegistryApi.h"
 
 namespace zandrel::test {
 

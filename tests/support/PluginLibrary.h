@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/HandleOwners.h"
 #include "plugin/ZandrelPlugin.h"
 
 namespace zandrel::test {
@@ -37,7 +38,7 @@ class PluginLibrary {
 public:
     PluginLibrary() : module_(::LoadLibraryA(PluginPath))
     {
-        if (module_ != nullptr) {
+        if (module_) {
             importDesc = FunctionCast<ImportDescProc>(Export("ImportDesc_ParentItem"));
             registerDescPlugins =
                 FunctionCast<RegisterDescPluginsProc>(Export("RegisterDescPlugins"));
@@ -46,25 +47,18 @@ public:
     }
     PluginLibrary(const PluginLibrary&) = delete;
     PluginLibrary& operator=(const PluginLibrary&) = delete;
-    ~PluginLibrary() { Unload(); }
 
-    void Unload()
-    {
-        if (module_ != nullptr) {
-            ::FreeLibrary(module_);
-            module_ = nullptr;
-        }
-    }
+    void Unload() { module_.Reset(); }
 
-    [[nodiscard]] HMODULE Module() const { return module_; }
+    [[nodiscard]] HMODULE Module() const { return module_.Get(); }
     [[nodiscard]] bool Loaded() const
     {
-        return module_ != nullptr && importDesc != nullptr && registerDescPlugins != nullptr &&
+        return module_ && importDesc != nullptr && registerDescPlugins != nullptr &&
                moduleInfo != nullptr;
     }
     [[nodiscard]] FARPROC Export(const char* nameOrOrdinal) const
     {
-        return ::GetProcAddress(module_, nameOrOrdinal);
+        return ::GetProcAddress(module_.Get(), nameOrOrdinal);
     }
 
     ImportDescProc importDesc = nullptr;
@@ -72,7 +66,7 @@ public:
     ModuleInfoProc moduleInfo = nullptr;
 
 private:
-    HMODULE module_;
+    UniqueModule module_;
 };
 
 // What one call of a registration callback received.

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "import/StepChar.h"
+#include "base/StepChar.h"
 
 namespace zandrel::test {
 

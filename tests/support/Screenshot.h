@@ -1,7 +1,6 @@
 #pragma once
-// A picture of a window as it stands on the screen, saved as a 24-bit BMP and
-// turned into a PNG by ImageMagick's convert (a Unix program, which Wine
-// starts like any other). Windows only.
+// A picture of a window as it stands on the screen, saved as a 24-bit BMP
+// (scripts/screenshot.sh turns it into the PNG in docs/). Windows only.
 
 #include <windows.h>
 
@@ -126,52 +125,5 @@ struct Screenshot {
         return ok;
     }
 };
-
-// "/a/b" -> "Z:\a\b": a Unix path as Wine's Z: drive shows it.
-inline std::string WindowsPathOf(const std::string& unixPath)
-{
-    std::string path = "Z:" + unixPath;
-    for (char& c : path) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    return path;
-}
-
-// Starts a Unix program with Unix-path arguments. Wine gives no usable
-// process handle for it, so the caller waits for the program's output.
-inline bool StartUnixProgram(const std::string& program, const std::string& arguments)
-{
-    std::string commandLine = WindowsPathOf(program) + " " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process)) {
-        return false;
-    }
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return true;
-}
-
-// A whole PNG file: the signature at the start and the IEND chunk at the end.
-inline bool IsCompletePng(const std::string& path)
-{
-    FILE* in = std::fopen(path.c_str(), "rb");
-    if (in == nullptr) {
-        return false;
-    }
-    std::vector<unsigned char> bytes;
-    unsigned char chunk[4096];
-    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, in)) > 0;) {
-        bytes.insert(bytes.end(), chunk, chunk + n);
-    }
-    std::fclose(in);
-    static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    return bytes.size() > 20 && std::equal(signature, signature + 8, bytes.begin()) &&
-           std::string(bytes.end() - 8, bytes.end() - 4) == "IEND";
-}
 
 } // namespace zandrel::test

@@ -9,7 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "plugin/WindowsHandles.h"
+#include "platform/AdvapiRegistry.h"
+#include "support/RegistryKeys.h"
 #include "support/SettingsExpectations.h"
 
 namespace zandrel::test {
@@ -32,19 +33,12 @@ public:
     // FileMasks as REG_SZ (the list's text form) and LimitLines as 4 bytes REG_BINARY.
     static bool Write(const std::string& fileMasks, std::int32_t limitLines)
     {
-        HKEY key = nullptr;
-        if (::RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr) != ERROR_SUCCESS) {
-            return false;
-        }
-        const UniqueRegKey owner(key);
-        bool ok = ::RegSetValueExA(key, "FileMasks", 0, REG_SZ,
-                                   reinterpret_cast<const BYTE*>(fileMasks.c_str()),
-                                   static_cast<DWORD>(fileMasks.size() + 1)) == ERROR_SUCCESS;
-        ok = ok && ::RegSetValueExA(key, "LimitLines", 0, REG_BINARY,
-                                    reinterpret_cast<const BYTE*>(&limitLines),
-                                    sizeof limitLines) == ERROR_SUCCESS;
-        return ok;
+        const auto limit = static_cast<std::uint32_t>(limitLines);
+        return PutText(AdvapiRegistry(), SettingsKey, "FileMasks", fileMasks) &&
+               PutValue(AdvapiRegistry(), SettingsKey, "LimitLines", RegBinary,
+                        {static_cast<std::uint8_t>(limit), static_cast<std::uint8_t>(limit >> 8),
+                         static_cast<std::uint8_t>(limit >> 16),
+                         static_cast<std::uint8_t>(limit >> 24)});
     }
 
     static std::optional<std::string> ReadFileMasks()
@@ -73,15 +67,7 @@ public:
         return value;
     }
 
-    static bool KeyExists()
-    {
-        HKEY key = nullptr;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-            return false;
-        }
-        const UniqueRegKey owner(key);
-        return true;
-    }
+    static bool KeyExists() { return test::KeyExists(AdvapiRegistry(), SettingsKey); }
 };
 
 } // namespace zandrel::test

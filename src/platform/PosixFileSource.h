@@ -1,13 +1,18 @@
 #pragma once
-// Windows builds only.
+// Stand-in for builds without Windows: the same five steps over POSIX calls.
 
-#include "import/FileSource.h"
-#include "plugin/WindowsHandles.h"
+#include "platform/FileSource.h"
+#include "platform/HandleOwners.h"
 
 namespace zandrel {
 
-class WindowsFileSource final : public FileSource {
+class PosixFileSource final : public FileSource {
 public:
+    PosixFileSource() = default;
+    PosixFileSource(const PosixFileSource&) = delete;
+    PosixFileSource& operator=(const PosixFileSource&) = delete;
+    ~PosixFileSource() override = default;
+
     bool Open(const char* path) noexcept override;
     bool GetSize(std::uint64_t& size) noexcept override;
     bool GetPosition(std::uint64_t& position) noexcept override;

@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "import/CodePageConversion.h"
-#include "import/UnicodeSequences.h"
+#include "base/UnicodeSequences.h"
+#include "platform/CodePageConversion.h"
 
 namespace zandrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "import/PosixFileSource.h"
+#include "platform/PosixFileSource.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,15 +8,14 @@ namespace zandrel {
 
 bool PosixFileSource::Open(const char* path) noexcept
 {
-    Close();
-    fd_ = ::open(path, O_RDONLY | O_CLOEXEC);
-    return fd_ >= 0;
+    file_.Reset(::open(path, O_RDONLY | O_CLOEXEC));
+    return static_cast<bool>(file_);
 }
 
 bool PosixFileSource::GetSize(std::uint64_t& size) noexcept
 {
     struct stat info {};
-    if (::fstat(fd_, &info) != 0) {
+    if (::fstat(file_.Get(), &info) != 0) {
         return false;
     }
     size = static_cast<std::uint64_t>(info.st_size);
@@ -25,7 +24,7 @@ bool PosixFileSource::GetSize(std::uint64_t& size) noexcept
 
 bool PosixFileSource::GetPosition(std::uint64_t& position) noexcept
 {
-    const off_t offset = ::lseek(fd_, 0, SEEK_CUR);
+    const off_t offset = ::lseek(file_.Get(), 0, SEEK_CUR);
     if (offset < 0) {
         return false;
     }
@@ -35,17 +34,9 @@ bool PosixFileSource::GetPosition(std::uint64_t& position) noexcept
 
 bool PosixFileSource::Read(char* buffer, std::uint32_t count, std::uint32_t& bytesRead) noexcept
 {
-    const ssize_t got = ::read(fd_, buffer, count);
+    const ssize_t got = ::read(file_.Get(), buffer, count);
     bytesRead = got > 0 ? static_cast<std::uint32_t>(got) : 0;
     return got >= 0;
-}
-
-void PosixFileSource::Close() noexcept
-{
-    if (fd_ >= 0) {
-        ::close(fd_); // a failed close is ignored
-        fd_ = -1;
-    }
 }
 
 } // namespace zandrel

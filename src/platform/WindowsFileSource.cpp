@@ -1,4 +1,4 @@
-#include "import/WindowsFileSource.h"
+#include "platform/WindowsFileSource.h"
 
 namespace zandrel {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The real registry: RegistryApi over advapi32. Windows builds only.
 
-#include "settings/RegistryApi.h"
+#include "platform/RegistryApi.h"
 
 namespace zandrel {
 

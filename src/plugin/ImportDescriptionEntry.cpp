@@ -1,16 +1,11 @@
 // The entry the export calls: the platform's file source and the settings
 // record's limit.
 
-#include "import/ImportDescription.h"
-#include "settings/SettingsRecord.h"
+#include "plugin/ImportDescriptionEntry.h"
 
-#if defined(_WIN32)
-#include "import/WindowsFileSource.h"
-using PlatformFileSource = zandrel::WindowsFileSource;
-#else
-#include "import/PosixFileSource.h"
-using PlatformFileSource = zandrel::PosixFileSource;
-#endif
+#include "import/ImportDescription.h"
+#include "platform/PlatformFileSource.h"
+#include "settings/SettingsRecord.h"
 
 namespace zandrel {
 

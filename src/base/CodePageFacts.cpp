@@ -1,4 +1,4 @@
-#include "import/StepChar.h"
+#include "base/StepChar.h"
 
 namespace zandrel {
 

@@ -1,5 +1,5 @@
-#include "import/CodePageConversion.h"
-#include "import/UnicodeSequences.h"
+#include "base/UnicodeSequences.h"
+#include "platform/CodePageConversion.h"
 
 namespace zandrel {
 

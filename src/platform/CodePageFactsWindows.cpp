@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "import/StepChar.h"
+#include "platform/CodePageFacts.h"
 
 namespace zandrel {
 

@@ -36,8 +36,4 @@ extern std::array<bool, 256> LeadByteSet;
 // early, and a pair whose high is below its low adds nothing.
 void SetCodePageFacts(bool dbcsEnabled, const unsigned char (&leadByteRanges)[12]) noexcept;
 
-// Fixes the facts from the system: on Windows from GetSystemMetrics(SM_DBCSENABLED)
-// and GetCPInfo(CP_ACP); elsewhere single-byte. Called once, at library start.
-void InitCodePageFacts() noexcept;
-
 } // namespace zandrel

@@ -1,4 +1,4 @@
-#include "import/StepChar.h"
+#include "platform/CodePageFacts.h"
 
 namespace zandrel {
 

@@ -1,0 +1,3 @@
+#pragma once
+// The host may use base and platform only.
+#include "plugin/ZandrelPlugin.h"
