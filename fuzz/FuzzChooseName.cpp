@@ -1,6 +1,6 @@
 // ChooseCandidateName over any name list: the result is the start of one of
 // the list's names and is the one the rules pick; nothing past the closing
-// empty name is read.
+// empty name is read. The first byte picks the code page.
 #include <vector>
 
 #include "FuzzInput.h"
@@ -16,7 +16,7 @@ bool HasDrivePart(const char* name)
 int Separators(const char* name)
 {
     int count = 0;
-    for (; *name != '\0'; ++name) {
+    for (; *name != '\0'; name = zandrel::StepChar(name)) {
         count += (*name == '/' || *name == '\\') ? 1 : 0;
     }
     return count;
@@ -27,6 +27,12 @@ int Separators(const char* name)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace zandrel;
+    if (size == 0) {
+        return 0;
+    }
+    fuzz::SetCodePageFromMode(data[0]);
+    ++data;
+    --size;
     // The list as the host lays it out: the bytes, then a zero ending the last
     // name and a zero closing the list, in a block of exactly that size.
     auto list = std::make_unique<char[]>(size + 2);

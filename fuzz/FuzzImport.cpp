@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Fail("description not terminated within its block");
     }
 
-    std::string read = reference::TextRead(file.content.substr(0, ReadLimit));
+    std::string read =
+        reference::DropLoneLeadByte(reference::TextRead(file.content.substr(0, ReadLimit)));
     if (limit.enabled) {
         read = reference::LineLimit(read, limit.lines);
     }

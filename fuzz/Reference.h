@@ -29,6 +29,17 @@ inline std::size_t CharLength(const std::string& text, std::size_t i)
     return static_cast<std::size_t>(StepChar(text.c_str() + i) - (text.c_str() + i));
 }
 
+// The text without a last lead byte whose trail byte is missing.
+inline std::string DropLoneLeadByte(const std::string& text)
+{
+    for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
+        if (IsLeadByte(text[i]) && i + 1 == text.size()) {
+            return text.substr(0, i);
+        }
+    }
+    return text;
+}
+
 inline std::string TrimTrailing(const std::string& text)
 {
     if (!DbcsEnabled) {

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "import/StepChar.h"
+
 namespace zandrel {
 namespace {
 
@@ -25,7 +27,8 @@ const char* ChooseCandidateName(const char* names) noexcept
     for (const char* name = names; *name != '\0';) {
         std::size_t separators = 0;
         const char* p = name;
-        for (; *p != '\0'; ++p) {
+        // By character: a trail byte 0x5C of a double-byte character is no separator.
+        for (; *p != '\0'; p = StepChar(p)) {
             separators += (*p == '/' || *p == '\\') ? 1 : 0;
         }
         if (separators < fewest) {

@@ -5,6 +5,7 @@
 #include "import/ChooseCandidateName.h"
 #include "import/ConvertMarkedText.h"
 #include "import/CutToDescriptionCapacity.h"
+#include "import/DropLoneLeadByte.h"
 #include "import/ImportLimits.h"
 #include "import/NormaliseDescriptionText.h"
 #include "import/ReadTextStart.h"
@@ -27,6 +28,7 @@ void ImportDescription(const char* names, char* description, ResolvePathProc res
         return;
     }
     ConvertMarkedText(text, bytesRead);
+    DropLoneLeadByte(text.data());
     if (limit.enabled) {
         ApplyLineLimit(text.data(), limit.lines);
     }

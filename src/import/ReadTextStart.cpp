@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 #include "platform/HandleOwners.h"
 
@@ -12,15 +11,13 @@ std::size_t ReadTextStart(FileSource& source, const char* path, ReadBuffer& buff
 {
     buffer[0] = '\0';
 
-    char cutPath[PathLimit + 1];
-    std::size_t pathBytes = 0;
-    while (pathBytes < PathLimit && path[pathBytes] != '\0') {
-        ++pathBytes;
+    // A longer path is never cut: its first bytes may name another file.
+    for (std::size_t i = 0; path[i] != '\0'; ++i) {
+        if (i == PathLimit) {
+            return 0;
+        }
     }
-    std::memcpy(cutPath, path, pathBytes);
-    cutPath[pathBytes] = '\0';
-
-    if (!source.Open(cutPath)) {
+    if (!source.Open(path)) {
         return 0;
     }
     const OpenFile file(&source);

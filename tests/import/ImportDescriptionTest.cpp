@@ -140,15 +140,24 @@ TEST(ImportDescription, ReadsOnceAtMostTheReadLimit)
     EXPECT_EQ(host.Text(), source.content.substr(0, ReadLimit));
 }
 
-TEST(ImportDescription, OpensThePathCutTo259Bytes)
+TEST(ImportDescription, OpensAPathOfAtMost259BytesAndNoLongerOne)
 {
     test::ScopedCodePage codePage;
-    FakeFileSource source;
-    source.content = "text";
-    const std::string path = "C:\\" + std::string(297, 'p');
-    ASSERT_EQ(path.size(), 300u);
-    Import(source, {}, path.c_str());
-    EXPECT_EQ(std::string(source.openedPath), path.substr(0, PathLimit));
+    for (const std::size_t length : {PathLimit, PathLimit + 1, std::size_t{300}}) {
+        SCOPED_TRACE(length);
+        FakeFileSource source;
+        source.content = "text";
+        const std::string path = "C:\\" + std::string(length - 3, 'p');
+        const HostBuffer host = Import(source, {}, path.c_str());
+        const bool opened = length <= PathLimit;
+        EXPECT_EQ(source.openCalls, opened ? 1 : 0);
+        if (opened) {
+            EXPECT_EQ(host.Text(), "text");
+            EXPECT_EQ(std::string(source.openedPath), path);
+        } else {
+            EXPECT_TRUE(host.Untouched());
+        }
+    }
 }
 
 TEST(ImportDescription, AsksForTheChosenNameOnce)
@@ -175,7 +184,8 @@ TEST(ImportDescription, EmptyListAsksForTheEmptyName)
     EXPECT_TRUE(host.Untouched());
 }
 
-// Normalised texts longer than the Description buffer's 4,095 text bytes.
+// Texts at the read limit, and normalised texts longer than the Description
+// buffer's 4,095 text bytes.
 struct BoundRow {
     const char* name;
     bool dbcs; // Shift-JIS lead bytes
@@ -192,10 +202,9 @@ const BoundRow BoundRows[] = {
     // The character at bytes 4,094 and 4,095 does not fit whole.
     {"cut_before_straddling_character", true, "a\na\n" + Repeat("\x82\xA0", 2045) + "z",
      "a\r\na\r\n" + Repeat("\x82\xA0", 2044)},
-    // The 4,095th byte read is a lead byte: with the CR after it, it is two
-    // bytes that end beyond the limit.
-    {"lead_byte_read_last", true, std::string(4094, 'x') + "\x82\xA0\x82\xA0",
-     std::string(4094, 'x')},
+    // The 4,095th byte read is a lead byte whose trail the read cut off: it is
+    // dropped, not paired with the CR that the normaliser appends.
+    {"lead_byte_read_last_is_dropped", true, "a" + std::string(4093, '\n') + "\x82\xA0", "a"},
     {"same_bytes_single_byte", false, std::string(4094, 'x') + "\x82\xA0\x82\xA0",
      std::string(4094, 'x') + "\x82"},
 };

@@ -58,7 +58,7 @@ DIALOG_HEADER = {
 # id, class, text (None: any one line), (x, y, w, h), style
 CONTROLS = [
     (0xFFFF, "Static", None, (5, 148, 169, 10), 0x50020001),
-    (105, "Edit", "", (5, 24, 118, 12), 0x50810000),
+    (105, "Edit", "", (5, 24, 118, 12), 0x50810080),  # ES_AUTOHSCROLL: masks longer than the box
     (102, "Button", "&Add", (128, 23, 46, 14), 0x50010000),
     (101, "ListBox", "", (5, 41, 118, 62), 0x50A100C1),
     (106, "Button", "Move &Up", (128, 47, 46, 15), 0x50010000),

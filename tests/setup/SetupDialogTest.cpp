@@ -335,6 +335,7 @@ TEST_F(SetupDialogTest, ListButtonsFollowTheSelection)
 
 TEST_F(SetupDialogTest, AddingMasksThenOkSavesAndRegistersThroughTheLatestCallback)
 {
+    static const std::string LongMask = "   " + std::string(37, 'm');
     Load("one,two", 20);
     // The host registered again with another callback: OK must use that one.
     plugin_->registerDescPlugins(&RegistrationLog::RecordSecond);
@@ -363,11 +364,13 @@ TEST_F(SetupDialogTest, AddingMasksThenOkSavesAndRegistersThroughTheLatestCallba
         EXPECT_FALSE(s.Enabled(IDC_ADD));
         EXPECT_TRUE(s.LooksDefault(IDC_ADD));
 
-        // Enter in the mask edit adds what was typed, spaces and all.
-        EXPECT_TRUE(s.Type("   "));
+        // Enter in the mask edit adds what was typed, spaces and all; typing
+        // goes on past the box's visible width (about 25 characters).
+        EXPECT_TRUE(s.Type(LongMask));
+        EXPECT_EQ(s.Text(IDC_MASK_EDIT), LongMask);
         EXPECT_TRUE(s.PressKey(VK_RETURN));
         EXPECT_TRUE(s.Open());
-        EXPECT_EQ(s.Masks(), (std::vector<std::string>{"one", "two", "two", "   "}));
+        EXPECT_EQ(s.Masks(), (std::vector<std::string>{"one", "two", "two", LongMask}));
         EXPECT_EQ(s.Text(IDC_MASK_EDIT), "");
         EXPECT_EQ(s.Focus(), s.Item(IDC_MASK_EDIT));
 
@@ -391,9 +394,9 @@ TEST_F(SetupDialogTest, AddingMasksThenOkSavesAndRegistersThroughTheLatestCallba
     EXPECT_EQ(again.zero, 0);
     EXPECT_EQ(again.two, 2);
     EXPECT_EQ(again.displayName, "Zandrel File Import");
-    EXPECT_EQ(again.masks, "one;two;two;   ");
+    EXPECT_EQ(again.masks, "one;two;two;" + LongMask);
     EXPECT_EQ(RegistrationLog::First().size(), 1u) << "the replaced callback is not called";
-    EXPECT_EQ(SettingsRegistry::ReadFileMasks(), "one,two,two,\"   \"");
+    EXPECT_EQ(SettingsRegistry::ReadFileMasks(), "one,two,two,\"" + LongMask + "\"");
     EXPECT_EQ(SettingsRegistry::ReadLimitLines(), 20);
 }
 
