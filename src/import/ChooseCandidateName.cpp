@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "import/StepChar.h"
+#include "base/StepChar.h"
 
 namespace zandrel {
 namespace {

@@ -1,6 +1,6 @@
 #include "import/DropLoneLeadByte.h"
 
-#include "import/StepChar.h"
+#include "base/StepChar.h"
 
 namespace zandrel {
 
