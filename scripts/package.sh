@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The release archive, dist/ZandrelPlugin-<version>-win32.zip: the stripped DLL
-# of the win32 preset (Release) and the users' README.TXT. The DLL's debug
-# information stays in build/win32/package/, beside the stripped DLL it belongs
-# to (a debug link names it). Then the packaged DLL is loaded by the i686
-# quorbit-host under wine64 and catalogues samples/; any failure fails the script.
+# of the win32 preset (Release) and the users' README.TXT. The build has a
+# folder of its own, build/package, and no compiler cache, whose rewritten paths
+# would end up in the debug information. The DLL's debug information stays in
+# build/package/release/, beside the stripped DLL it belongs to (a debug link
+# names it). Then the packaged DLL is loaded by the i686 quorbit-host under
+# wine64 and catalogues samples/; any failure fails the script.
 #   scripts/package.sh [--verify]
-#   --verify  also builds a clone of the last commit in another folder, without
-#             the compiler cache, and checks that its DLL and archive are the
-#             same bytes as these.
+#   --verify  also builds a clone of the last commit in another folder and
+#             checks that its DLL and archive are the same bytes as these.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -29,15 +30,16 @@ export SOURCE_DATE_EPOCH
 
 fail() { echo "package: $*" >&2; exit 1; }
 
-# package_tree TREE TARGETS...: builds the targets in TREE/build/win32, strips
-# the DLL into TREE/build/win32/package/ and writes TREE/dist/<archive>. Sets
-# version, stage and archive.
+# package_tree TREE TARGETS...: builds the targets in TREE/build/package, strips
+# the DLL into TREE/build/package/release/ and writes TREE/dist/<archive>. Sets
+# build, version, stage and archive.
 package_tree() {
   local tree=$1; shift
-  local build="$tree/build/win32"
+  build="$tree/build/package"
   mkdir -p "$build"
   local log="$build/package.log"
-  if ! (cd "$tree" && cmake --preset win32 && cmake --build --preset win32 -j 2 --target "$@") >"$log" 2>&1; then
+  if ! (cd "$tree" && cmake --preset win32 -B "$build" -DCMAKE_C_COMPILER_LAUNCHER= -DCMAKE_CXX_COMPILER_LAUNCHER= \
+    && cmake --build "$build" -j 2 --target "$@") >"$log" 2>&1; then
     tail -n 40 "$log" >&2
     fail "the win32 build failed in $tree (log: $log)"
   fi
@@ -52,7 +54,7 @@ package_tree() {
     fail "$readme is not plain ASCII in CR LF lines"
   fi
 
-  stage="$build/package"
+  stage="$build/release"
   rm -rf "$stage" && mkdir -p "$stage"
   i686-w64-mingw32-objcopy --only-keep-debug "$build/ZandrelPlugin.dll" "$stage/ZandrelPlugin.dll.debug"
   (cd "$stage" && i686-w64-mingw32-objcopy --strip-all --add-gnu-debuglink=ZandrelPlugin.dll.debug \
@@ -88,12 +90,12 @@ echo "dll:     $(stat -c %s "$dll") bytes, stripped (debug information: ${stage#
 # The smoke test: the packaged DLL in a fresh Wine prefix, so the defaults serve.
 # shellcheck source=lib/wine.sh
 source scripts/lib/wine.sh
-prefix="$root/build/win32/package-wineprefix"
+prefix="$build/wineprefix"
 wine_env "$prefix"
 trap wine_xvfb_stop EXIT
 [ ! -e "$prefix" ] || { "$WINESERVER" -k >/dev/null 2>&1 || true; rm -rf "$prefix"; }
 wine_prepare
-host() { "$WINE64" build/win32/quorbit-host.exe --dll "$dll" "$@" </dev/null | tr -d '\r'; }
+host() { "$WINE64" "$build/quorbit-host.exe" --dll "$dll" "$@" </dev/null | tr -d '\r'; }
 info=$(host info) || fail "quorbit-host info failed with the packaged DLL"
 grep -qx "Version: $version" <<<"$info" || fail "the packaged DLL does not say version $version: $info"
 catalog=$(host catalog samples) || fail "quorbit-host catalog samples failed with the packaged DLL"
@@ -115,7 +117,7 @@ if [ "$verify" -eq 1 ]; then
   git clone -q --no-checkout "$root" "$clone"
   git -C "$clone" checkout -q --detach "$commit"
   first_dll=$dll first_archive=$archive
-  CCACHE_DISABLE=1 package_tree "$clone" ZandrelPlugin
+  package_tree "$clone" ZandrelPlugin
   cmp "$first_dll" "$stage/ZandrelPlugin.dll" || fail "verify: the DLL of a clean build in ${clone#"$root"/} differs"
   cmp "$first_archive" "$archive" || fail "verify: the archive of a clean build in ${clone#"$root"/} differs"
   echo "verify:  a clean build of $commit in ${clone#"$root"/} gives the same DLL and archive, byte for byte"
