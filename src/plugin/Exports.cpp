@@ -7,6 +7,7 @@
 #include "plugin/HostRegistration.h"
 #include "plugin/ImportDescriptionEntry.h"
 #include "plugin/JoinMaskList.h"
+#include "plugin/PluginVersion.h"
 #include "plugin/ZandrelPlugin.h"
 #include "settings/SettingsRecord.h"
 
@@ -18,7 +19,7 @@ namespace {
 
 constexpr char ModuleText[] = "Zandrel File Import Module";
 constexpr char AuthorText[] = "Dravonen";
-constexpr char VersionText[] = "0.91";
+constexpr char VersionText[] = ZANDREL_VERSION_TEXT;
 
 void CopyText(char* destination, const char* text) noexcept
 {

@@ -3,7 +3,7 @@
 
 The 32-bit DLL cannot run on this machine, so what the host relies on is read
 from the file: the PE header, the export directory, the imports, the dialog
-resource field by field, and the stack clean-up of every return of each export
+resource field by field, the version resource, and the stack clean-up of every return of each export
 and of the plug-in's own callbacks (disassembled with i686-w64-mingw32-objdump).
 
 Usage: check_dll.py path/to/ZandrelPlugin.dll   (exit status 0 when all pass)
@@ -43,6 +43,29 @@ SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "advapi32.dll", "msvcrt.dll", "gdi3
 RT_DIALOG = 5
 DIALOG_NAME = "ZANDRELSETUPDIALOG"
 DIALOG_LANGUAGE = 0x0424
+
+RT_VERSION = 16
+VERSION_LANGUAGE = 0x0409  # U.S. English
+VERSION_TABLE = "040904E4"  # the string table of U.S. English in code page 1252
+VERSION_TRANSLATION = (0x0409, 1252)
+VERSION_FIXED = {  # field of VS_FIXEDFILEINFO: value
+    "FileVersionMS": 0x0000005B,  # 0.91 as (major << 16) | minor
+    "FileVersionLS": 0,
+    "ProductVersionMS": 0x0000005B,
+    "ProductVersionLS": 0,
+    "FileFlags": 0,
+    "FileOS": 0x00040004,  # VOS_NT_WINDOWS32
+    "FileType": 2,  # VFT_DLL
+}
+VERSION_STRINGS = {
+    "CompanyName": "Dravonen",
+    "FileDescription": "Zandrel File Import Module",
+    "FileVersion": "0.91",
+    "InternalName": "ZandrelPlugin",
+    "OriginalFilename": "ZandrelPlugin.dll",
+    "ProductName": "Zandrel File Import",
+    "ProductVersion": "0.91",
+}
 
 WS_CHILD_VISIBLE = 0x50000000
 DIALOG_HEADER = {
@@ -176,12 +199,12 @@ class Reader:
         self.offset = (self.offset + 3) & ~3
 
 
-def dialog_resources(pe):
-    """[(name, language, bytes)] of every RT_DIALOG resource."""
+def resources(pe, resource_type):
+    """[(name, language, bytes)] of every resource of the type."""
     found = []
     directory = getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None)
     for type_entry in directory.entries if directory is not None else []:
-        if type_entry.id != RT_DIALOG:
+        if type_entry.id != resource_type:
             continue
         for name_entry in type_entry.directory.entries:
             name = str(name_entry.name) if name_entry.name is not None else name_entry.id
@@ -194,7 +217,7 @@ def dialog_resources(pe):
 
 
 def check_dialog(pe):
-    dialogs = dialog_resources(pe)
+    dialogs = resources(pe, RT_DIALOG)
     if not check_equal(len(dialogs), 1, "number of RT_DIALOG resources (names x languages)"):
         return
     name, language, raw = dialogs[0]
@@ -243,6 +266,32 @@ def check_dialog(pe):
         check(style & WS_CHILD_VISIBLE == WS_CHILD_VISIBLE, f"{where} lacks WS_CHILD or WS_VISIBLE")
         check_equal(extended, 0, f"{where} extended style")
         check_equal(extra, 0, f"{where} creation data size")
+
+
+# --- version resource -------------------------------------------------------
+
+def check_version(pe):
+    versions = resources(pe, RT_VERSION)
+    if not check_equal(len(versions), 1, "number of RT_VERSION resources (names x languages)"):
+        return
+    check_equal(versions[0][1], VERSION_LANGUAGE, "version resource language")
+    fixed = getattr(pe, "VS_FIXEDFILEINFO", None)
+    if not check(fixed, "version resource without VS_FIXEDFILEINFO"):
+        return
+    for field, expected in VERSION_FIXED.items():
+        check_equal(hex(getattr(fixed[0], field)), hex(expected), f"version {field}")
+    tables = {}
+    translations = []
+    for info in pe.FileInfo[0] if getattr(pe, "FileInfo", None) else []:
+        for table in getattr(info, "StringTable", []):
+            tables[table.LangID.decode("ascii").upper()] = {
+                key.decode("ascii"): value.decode("ascii", "replace") for key, value in table.entries.items()}
+        for var in getattr(info, "Var", []):
+            for pair in var.entry.get(b"Translation", "").split(","):
+                translations.append(tuple(int(half, 16) for half in pair.split()))
+    check_equal(list(tables), [VERSION_TABLE], "version string tables")
+    check_equal(tables.get(VERSION_TABLE), VERSION_STRINGS, "version strings")
+    check_equal(translations, [VERSION_TRANSLATION], "version translations")
 
 
 # --- stack clean-up of the exports ----------------------------------------------
@@ -306,6 +355,7 @@ def main():
     export_rvas = check_exports(pe)
     check_imports(pe)
     check_dialog(pe)
+    check_version(pe)
     check_returns(pe, dll, export_rvas)
     for failure in failures:
         print(f"FAIL {failure}")
