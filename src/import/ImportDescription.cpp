@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "import/ChooseCandidateName.h"
-#include "import/ConvertMarkedText.h"
+#include "import/ConvertReadText.h"
 #include "import/CutToDescriptionCapacity.h"
 #include "import/ImportLimits.h"
 #include "import/NormaliseDescriptionText.h"
@@ -17,7 +17,8 @@ void ImportDescription(const char* names, char* description, ResolvePathProc res
     if (names == nullptr || description == nullptr || resolvePath == nullptr) {
         return;
     }
-    const char* path = resolvePath(ChooseCandidateName(names));
+    const char* const name = ChooseCandidateName(names);
+    const char* path = resolvePath(name);
     if (path == nullptr || *path == '\0') {
         return;
     }
@@ -26,7 +27,7 @@ void ImportDescription(const char* names, char* description, ResolvePathProc res
     if (bytesRead == 0) {
         return;
     }
-    ConvertMarkedText(text, bytesRead);
+    ConvertReadText(text, bytesRead, name);
     if (limit.enabled) {
         ApplyLineLimit(text.data(), limit.lines);
     }
