@@ -41,19 +41,27 @@ std::size_t WholeCharacters(const char16_t* wide, std::size_t count, std::size_t
     return splitsPair ? count + 1 : count;
 }
 
+// Without flags: no MB_ERR_INVALID_CHARS, so an invalid UTF-8 sequence becomes
+// U+FFFD, and no MB_USEGLYPHCHARS, as in OemToCharBuffA, so OEM control bytes
+// stay controls.
+std::size_t ToWide(UINT codePage, const char* text, std::size_t bytes, char16_t* wide,
+                   std::size_t capacity) noexcept
+{
+    if (bytes == 0) {
+        return 0;
+    }
+    const int written =
+        ::MultiByteToWideChar(codePage, 0, text, static_cast<int>(bytes),
+                              reinterpret_cast<wchar_t*>(wide), static_cast<int>(capacity));
+    return written > 0 ? static_cast<std::size_t>(written) : 0;
+}
+
 } // namespace
 
 std::size_t Utf8ToWide(const char* utf8, std::size_t bytes, char16_t* wide,
                        std::size_t capacity) noexcept
 {
-    if (bytes == 0) {
-        return 0;
-    }
-    // Without MB_ERR_INVALID_CHARS an invalid sequence becomes U+FFFD.
-    const int written =
-        ::MultiByteToWideChar(CP_UTF8, 0, utf8, static_cast<int>(bytes),
-                              reinterpret_cast<wchar_t*>(wide), static_cast<int>(capacity));
-    return written > 0 ? static_cast<std::size_t>(written) : 0;
+    return ToWide(CP_UTF8, utf8, bytes, wide, capacity);
 }
 
 std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi, std::size_t capacity,
@@ -99,14 +107,7 @@ bool OemCodePageIsAnsi() noexcept
 std::size_t OemToWide(const char* oem, std::size_t bytes, char16_t* wide,
                       std::size_t capacity) noexcept
 {
-    if (bytes == 0) {
-        return 0;
-    }
-    // No MB_USEGLYPHCHARS, as in OemToCharBuffA: control bytes stay controls.
-    const int written =
-        ::MultiByteToWideChar(CP_OEMCP, 0, oem, static_cast<int>(bytes),
-                              reinterpret_cast<wchar_t*>(wide), static_cast<int>(capacity));
-    return written > 0 ? static_cast<std::size_t>(written) : 0;
+    return ToWide(CP_OEMCP, oem, bytes, wide, capacity);
 }
 
 } // namespace zandrel
