@@ -9,9 +9,11 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "import/ApplyLineLimit.h"
+#include "import/ConvertReadText.h"
 #include "import/ImportDescription.h"
 #include "import/ImportLimits.h"
 #include "import/NormaliseDescriptionText.h"
@@ -69,6 +71,34 @@ void BM_ApplyLineLimit(benchmark::State& state, const std::string& source)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * source.size()));
 }
 
+// The same prose with every 'o' as "ö" in UTF-8 without a mark, cut at the
+// read limit: converted to the ANSI code page.
+std::string Utf8Text()
+{
+    std::string text;
+    for (const char c : TypicalText()) {
+        text += c == 'o' ? std::string("\xC3\xB6") : std::string(1, c);
+    }
+    text.resize(ReadLimit);
+    return text;
+}
+
+// The conversion step that every import runs after the read; plain ASCII is
+// only looked at. Each round starts from the bytes read.
+void BM_ConvertReadText(benchmark::State& state, const std::string& source)
+{
+    ReadBuffer text;
+    for (auto _ : state) {
+        std::memcpy(text.data(), source.data(), source.size());
+        text[source.size()] = '\0';
+        ConvertReadText(text, source.size(), "README.TXT");
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * source.size()));
+}
+
+BENCHMARK_CAPTURE(BM_ConvertReadText, ascii, TypicalText());
+BENCHMARK_CAPTURE(BM_ConvertReadText, utf8, Utf8Text());
 BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, typical, TypicalText());
 BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, worst, WorstText());
 BENCHMARK_CAPTURE(BM_ApplyLineLimit, typical, TypicalText());

@@ -12,7 +12,7 @@ namespace {
 
 const char* ZANDREL_STDCALL ResolveToFile(const char*)
 {
-    return "item\\README.TXT";
+    return "item\\FILE";
 }
 
 } // namespace
@@ -24,15 +24,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     fuzz::SetCodePageFromMode(data[0]);
-    // Bit 1 of the mode: the limit flag; the second byte: the line limit.
+    // Bit 1 of the mode: the limit flag; bit 2: a .DIZ file; the second byte:
+    // the line limit.
     const LineLimit limit{(data[0] & 2) != 0, static_cast<std::int8_t>(data[1])};
+    const bool diz = (data[0] & 4) != 0;
 
     test::FakeFileSource file;
     file.content.assign(reinterpret_cast<const char*>(data + 2), size - 2);
 
     auto description = std::make_unique<char[]>(DescriptionCapacity);
     description[0] = '\0';
-    ImportDescription("README.TXT\0", description.get(), ResolveToFile, file, limit);
+    ImportDescription(diz ? "FILE_ID.DIZ\0" : "README.TXT\0", description.get(), ResolveToFile,
+                      file, limit);
 
     if (file.isOpen) {
         fuzz::Fail("file left open");
@@ -42,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Fail("description not terminated within its block");
     }
 
-    std::string read =
-        reference::DropLoneLeadByte(reference::TextRead(file.content.substr(0, ReadLimit)));
+    std::string read = reference::DropLoneLeadByte(
+        reference::TextRead(file.content.substr(0, ReadLimit), diz));
     if (limit.enabled) {
         read = reference::LineLimit(read, limit.lines);
     }

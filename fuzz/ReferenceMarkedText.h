@@ -1,9 +1,11 @@
 #pragma once
 // A plain restatement of what the import makes of the bytes read, byte-order
-// marks included, for the native build's stand-in code page (Latin-1, every
-// other UTF-16 code unit '?'). UTF-8 is decoded from the table of well-formed
-// byte sequences rather than by lead-byte arithmetic.
+// marks, UTF-8 without one and OEM text included, for the native build's
+// stand-in code pages (ANSI Latin-1, every other UTF-16 code unit '?'; OEM 437
+// with only its letters). UTF-8 is decoded and recognised from the table of
+// well-formed byte sequences rather than by lead-byte arithmetic.
 
+#include <iterator>
 #include <string>
 
 namespace zandrel::reference {
@@ -49,6 +51,24 @@ inline std::string Latin1(char32_t code)
     return code >= 0x10000 ? "??" : "?";
 }
 
+// The row of the table that the bytes from `i` match, and how many of them
+// match it (a partial match ends before the row's length).
+inline const WellFormed* MatchUtf8(const std::string& bytes, std::size_t i, std::size_t& matched)
+{
+    const WellFormed* row = nullptr;
+    for (const WellFormed& candidate : Utf8Table) {
+        if (In(candidate.bytes[0], bytes[i])) {
+            row = &candidate;
+        }
+    }
+    matched = row == nullptr ? 0 : 1;
+    while (row != nullptr && matched < row->length && i + matched < bytes.size() &&
+           In(row->bytes[matched], bytes[i + matched])) {
+        ++matched;
+    }
+    return row;
+}
+
 inline std::string FromUtf8(const std::string& read)
 {
     const std::size_t zero = read.find('\0');
@@ -56,21 +76,12 @@ inline std::string FromUtf8(const std::string& read)
     std::string text;
     std::size_t i = 0;
     while (i < bytes.size()) {
-        const WellFormed* row = nullptr;
-        for (const WellFormed& candidate : Utf8Table) {
-            if (In(candidate.bytes[0], bytes[i])) {
-                row = &candidate;
-            }
-        }
+        std::size_t matched = 0;
+        const WellFormed* row = MatchUtf8(bytes, i, matched);
         if (row == nullptr) {
             text += '?';
             ++i;
             continue;
-        }
-        std::size_t matched = 1;
-        while (matched < row->length && i + matched < bytes.size() &&
-               In(row->bytes[matched], bytes[i + matched])) {
-            ++matched;
         }
         if (matched == row->length) {
             char32_t code =
@@ -85,6 +96,51 @@ inline std::string FromUtf8(const std::string& read)
             text += '?';
         }
         i += matched;
+    }
+    return text;
+}
+
+// UTF-8 text without a mark: up to the first zero every sequence is whole and
+// well-formed, but for one that the end of the bytes read (not a zero) cuts
+// off, and at least one whole sequence is longer than a byte.
+inline bool IsUnmarkedUtf8(const std::string& read)
+{
+    const std::size_t zero = read.find('\0');
+    const std::string bytes = read.substr(0, zero);
+    bool longer = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        std::size_t matched = 0;
+        const WellFormed* row = MatchUtf8(bytes, i, matched);
+        if (row == nullptr) {
+            return false;
+        }
+        if (matched < row->length) {
+            return zero == std::string::npos && i + matched == bytes.size() && longer;
+        }
+        longer = longer || row->length > 1;
+        i += matched;
+    }
+    return longer;
+}
+
+// Code page 437's letters in the upper half, as their Latin-1 characters, from
+// 0x80 on; '?' where 437 has no letter that Latin-1 has.
+inline constexpr char16_t Oem437Letters[] = u"ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜ?????áíóúñÑªº";
+
+inline std::string FromOem(const std::string& read)
+{
+    std::string text;
+    for (const char c : read.substr(0, read.find('\0'))) {
+        const auto byte = static_cast<unsigned char>(c);
+        const std::size_t letter = byte - 0x80u;
+        if (byte < 0x80) {
+            text += c;
+        } else if (byte == 0xE1) {
+            text += '\xDF';
+        } else {
+            text += letter < std::size(Oem437Letters) - 1 ? static_cast<char>(Oem437Letters[letter])
+                                                          : '?';
+        }
     }
     return text;
 }
@@ -116,15 +172,22 @@ inline std::string FromUtf16(const std::string& bytes, bool bigEndian)
 
 } // namespace detail
 
-// The text that the read gives to the line limit: a marked text converted, any
-// other up to its first zero byte.
-inline std::string TextRead(const std::string& read)
+// The text that the read gives to the line limit: a marked text or UTF-8
+// converted, the OEM text of a file whose name says so converted from code
+// page 437, any other up to its first zero byte.
+inline std::string TextRead(const std::string& read, bool oemName)
 {
     if (read.rfind("\xEF\xBB\xBF", 0) == 0) {
         return detail::FromUtf8(read.substr(3));
     }
     if (read.rfind("\xFF\xFE", 0) == 0 || read.rfind("\xFE\xFF", 0) == 0) {
         return detail::FromUtf16(read.substr(2), read[0] == '\xFE');
+    }
+    if (detail::IsUnmarkedUtf8(read)) {
+        return detail::FromUtf8(read);
+    }
+    if (oemName) {
+        return detail::FromOem(read);
     }
     return read.substr(0, read.find('\0'));
 }

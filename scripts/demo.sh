@@ -34,3 +34,18 @@ echo "demo: quorbit-host catalog samples" >&2
 echo >&2
 LC_ALL=ja_JP.UTF-8 "$WINE64" build/win64/quorbit-host.exe catalog samples </dev/null \
   | iconv -c -f CP932 -t UTF-8 | tr -d '\r'
+
+# A DOS item: its FILE_ID.DIZ is not matched by the default masks, so set the
+# masks as a user would in the setup dialog (the FileMasks value, with the
+# 20-line limit that the dialog stores beside it), then import the item. Under
+# code page 1252 the plug-in reads the file from the OEM code page 437: accented
+# letters stay letters and the box frame becomes '+', '-' and '¦'.
+echo >&2
+echo 'demo: FileMasks "README.TXT,*.TXT,FILE_ID.DIZ,*.NFO"; quorbit-host import samples/dos-file-id-diz' >&2
+echo >&2
+settings_key='HKCU\Software\Marrowick\Quorbit\Plugins\ZandrelPlugin'
+"$WINE64" reg add "$settings_key" /v FileMasks /t REG_SZ /d 'README.TXT,*.TXT,FILE_ID.DIZ,*.NFO' /f \
+  </dev/null >/dev/null 2>&1
+"$WINE64" reg add "$settings_key" /v LimitLines /t REG_BINARY /d 14000000 /f </dev/null >/dev/null 2>&1
+LC_ALL=C.UTF-8 "$WINE64" build/win64/quorbit-host.exe import samples/dos-file-id-diz </dev/null \
+  | iconv -f CP1252 -t UTF-8 | tr -d '\r'

@@ -74,22 +74,39 @@ std::size_t TakeUtf16(const unsigned char* bytes, std::size_t count, bool bigEnd
     return (units > 0 && IsHighSurrogate(wide[units - 1])) ? units - 1 : units;
 }
 
+// The bytes read are all in `wide` now: the result can take their place.
+void ReplaceWithAnsi(ReadBuffer& text, const WideTextBuffer& wide, std::size_t units) noexcept
+{
+    const std::size_t length = WideToAnsi(wide.data(), units, text.data(), ReadLimit);
+    text[length] = '\0';
+}
+
 } // namespace
 
-void ConvertMarkedText(ReadBuffer& text, std::size_t bytesRead) noexcept
+bool ConvertMarkedText(ReadBuffer& text, std::size_t bytesRead) noexcept
 {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     const Mark mark = MarkOf(bytes, bytesRead);
     if (mark == Mark::None) {
-        return;
+        return false;
+    }
+    if (mark == Mark::Utf8) {
+        ConvertUtf8Text(text, 3, bytesRead);
+        return true;
     }
     WideTextBuffer wide; // written up to the count the take returns
-    const std::size_t units = mark == Mark::Utf8 ? TakeUtf8(bytes + 3, bytes + bytesRead, wide)
-                                                 : TakeUtf16(bytes + 2, bytesRead - 2,
-                                                             mark == Mark::Utf16BigEndian, wide);
-    // The bytes read are all in `wide` now: the result can take their place.
-    const std::size_t length = WideToAnsi(wide.data(), units, text.data(), ReadLimit);
-    text[length] = '\0';
+    const std::size_t units =
+        TakeUtf16(bytes + 2, bytesRead - 2, mark == Mark::Utf16BigEndian, wide);
+    ReplaceWithAnsi(text, wide, units);
+    return true;
+}
+
+void ConvertUtf8Text(ReadBuffer& text, std::size_t start, std::size_t bytesRead) noexcept
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    WideTextBuffer wide; // written up to the count the take returns
+    const std::size_t units = TakeUtf8(bytes + start, bytes + bytesRead, wide);
+    ReplaceWithAnsi(text, wide, units);
 }
 
 } // namespace zandrel

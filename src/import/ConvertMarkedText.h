@@ -13,7 +13,12 @@ namespace zandrel {
 // first zero byte (UTF-8) or zero code unit (UTF-16), else at the end of the
 // bytes read, where a character that the read cut off is dropped. The result
 // replaces the text, zero-terminated: at most ReadLimit bytes, whole
-// characters only. A text without a mark is left exactly as it is.
-void ConvertMarkedText(ReadBuffer& text, std::size_t bytesRead) noexcept;
+// characters only. A text without a mark is left exactly as it is. Returns
+// whether the text had a mark.
+bool ConvertMarkedText(ReadBuffer& text, std::size_t bytesRead) noexcept;
+
+// Converts the UTF-8 text that starts at byte `start` of `text` as a text with
+// the UTF-8 mark is converted, and puts the result in place of the whole text.
+void ConvertUtf8Text(ReadBuffer& text, std::size_t start, std::size_t bytesRead) noexcept;
 
 } // namespace zandrel

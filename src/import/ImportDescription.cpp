@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "import/ChooseCandidateName.h"
-#include "import/ConvertMarkedText.h"
+#include "import/ConvertReadText.h"
 #include "import/CutToDescriptionCapacity.h"
 #include "import/DropLoneLeadByte.h"
 #include "import/ImportLimits.h"
@@ -18,7 +18,8 @@ void ImportDescription(const char* names, char* description, ResolvePathProc res
     if (names == nullptr || description == nullptr || resolvePath == nullptr) {
         return;
     }
-    const char* path = resolvePath(ChooseCandidateName(names));
+    const char* const name = ChooseCandidateName(names);
+    const char* path = resolvePath(name);
     if (path == nullptr || *path == '\0') {
         return;
     }
@@ -27,7 +28,7 @@ void ImportDescription(const char* names, char* description, ResolvePathProc res
     if (bytesRead == 0) {
         return;
     }
-    ConvertMarkedText(text, bytesRead);
+    ConvertReadText(text, bytesRead, name);
     DropLoneLeadByte(text.data());
     if (limit.enabled) {
         ApplyLineLimit(text.data(), limit.lines);

@@ -7,8 +7,8 @@
 namespace zandrel {
 
 // The import behind ImportDesc_ParentItem: chooses a name from `names`, asks
-// `resolvePath` for its path, reads the file's start, converts a text that
-// starts with a byte-order mark (UTF-8, UTF-16) to the ANSI code page, keeps
+// `resolvePath` for its path, reads the file's start, converts a text in UTF-8
+// or UTF-16, or a .DIZ or .NFO file's OEM text, to the ANSI code page, keeps
 // the first lines when the limit is on, normalises the text
 // and copies it, with its zero, into `description` (DescriptionCapacity bytes at most).
 // `description` is written once, at the end, and only when a text was read;

@@ -28,9 +28,9 @@ inline constexpr std::size_t NormalisedMaximum = 6142;
 // after the last line (6,144 bytes at most), and the zero.
 inline constexpr std::size_t NormalisedBufferSize = NormalisedMaximum + 2 + 1;
 
-// The wide text of a file that starts with a byte-order mark: UTF-8 gives at
-// most one code unit per byte after its 3-byte mark, UTF-16 half as many.
-inline constexpr std::size_t WideTextUnits = ReadLimit - 3;
+// The wide text of a converted file: UTF-8 and a single-byte OEM code page
+// give at most one code unit per byte, UTF-16 half as many.
+inline constexpr std::size_t WideTextUnits = ReadLimit;
 
 using ReadBuffer = std::array<char, ReadBufferSize>;
 using NormalisedBuffer = std::array<char, NormalisedBufferSize>;

@@ -1,9 +1,9 @@
 #pragma once
-// The platform's conversions for description files that start with a
-// byte-order mark. On Windows MultiByteToWideChar and WideCharToMultiByte;
+// The platform's conversions for description files in UTF-8, UTF-16 or the
+// OEM code page. On Windows MultiByteToWideChar and WideCharToMultiByte;
 // elsewhere a stand-in whose ANSI code page is single-byte Latin-1, every
-// character above U+00FF becoming '?'. Neither fails on a bad sequence, and
-// neither allocates.
+// character above U+00FF becoming '?', and whose OEM code page is 437 with only
+// its letters known. None fails on a bad sequence, and none allocates.
 
 #include <cstddef>
 
@@ -15,12 +15,30 @@ namespace zandrel {
 std::size_t Utf8ToWide(const char* utf8, std::size_t bytes, char16_t* wide,
                        std::size_t capacity) noexcept;
 
+// What becomes of a character that the ANSI code page cannot show.
+enum class Unmappable {
+    DefaultCharacter, // '?' rather than a letter that looks right but is another
+    LookAlike,        // as OemToCharBuffA does: a frame's corner becomes '+'
+};
+
 // Converts `units` UTF-16 code units into the ANSI code page. A character that
-// the code page cannot show, and a lone surrogate, becomes the code page's
-// default character. Writes whole characters only (never half a double-byte
+// the code page cannot show becomes what `unmappable` says; a lone surrogate
+// becomes the code page's default character. Writes whole characters only (never half a double-byte
 // character or half a surrogate pair), as many as fit into `capacity` bytes,
 // and no terminating zero. Returns the number of bytes written.
-std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi,
-                       std::size_t capacity) noexcept;
+std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi, std::size_t capacity,
+                       Unmappable unmappable = Unmappable::DefaultCharacter) noexcept;
+
+// Whether the ANSI code page is UTF-8 (65001): a UTF-8 text is then ANSI text.
+[[nodiscard]] bool AnsiCodePageIsUtf8() noexcept;
+
+// Whether the OEM code page is the ANSI code page, as under code page 932.
+[[nodiscard]] bool OemCodePageIsAnsi() noexcept;
+
+// Converts `bytes` bytes of text in the OEM code page into at most `capacity`
+// UTF-16 code units; returns the number written. A single-byte OEM code page
+// gives one unit per byte.
+std::size_t OemToWide(const char* oem, std::size_t bytes, char16_t* wide,
+                      std::size_t capacity) noexcept;
 
 } // namespace zandrel

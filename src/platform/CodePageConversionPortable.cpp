@@ -1,5 +1,8 @@
-#include "base/UnicodeSequences.h"
 #include "platform/CodePageConversion.h"
+
+#include <iterator>
+
+#include "base/UnicodeSequences.h"
 
 namespace zandrel {
 
@@ -47,9 +50,9 @@ std::size_t Utf8ToWide(const char* utf8, std::size_t bytes, char16_t* wide,
 }
 
 // Latin-1: U+0000 to U+00FF are the bytes of the same value, every other code
-// unit (so each half of a surrogate pair) is '?'.
-std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi,
-                       std::size_t capacity) noexcept
+// unit (so each half of a surrogate pair) is '?'; there are no look-alikes.
+std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi, std::size_t capacity,
+                       Unmappable) noexcept
 {
     std::size_t count = units < capacity ? units : capacity;
     if (count < units && count > 0 && IsHighSurrogate(wide[count - 1]) &&
@@ -58,6 +61,42 @@ std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi,
     }
     for (std::size_t i = 0; i < count; ++i) {
         ansi[i] = wide[i] <= 0xFF ? static_cast<char>(wide[i]) : '?';
+    }
+    return count;
+}
+
+bool AnsiCodePageIsUtf8() noexcept
+{
+    return false;
+}
+
+bool OemCodePageIsAnsi() noexcept
+{
+    return false;
+}
+
+// Code page 437 as far as its letters go, which is enough to tell a converted
+// text from one taken as it is: the upper half's letters that Latin-1 has, and
+// '?' for the frames, shades, Greek and mathematical signs.
+std::size_t OemToWide(const char* oem, std::size_t bytes, char16_t* wide,
+                      std::size_t capacity) noexcept
+{
+    // From 0x80: letters, then (0x9B to 0x9F) currency signs and the f-hook,
+    // then (0xA0 to 0xA7) letters and the ordinal indicators.
+    static constexpr char16_t Letters[] = {
+        0xC7, 0xFC, 0xE9, 0xE2, 0xE4, 0xE0, 0xE5, 0xE7, 0xEA, 0xEB, 0xE8, 0xEF, 0xEE, 0xEC,
+        0xC4, 0xC5, 0xC9, 0xE6, 0xC6, 0xF4, 0xF6, 0xF2, 0xFB, 0xF9, 0xFF, 0xD6, 0xDC, '?',
+        '?',  '?',  '?',  '?',  0xE1, 0xED, 0xF3, 0xFA, 0xF1, 0xD1, 0xAA, 0xBA};
+    const std::size_t count = bytes < capacity ? bytes : capacity;
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto byte = static_cast<unsigned char>(oem[i]);
+        if (byte < 0x80) {
+            wide[i] = byte;
+        } else if (byte - 0x80u < std::size(Letters)) {
+            wide[i] = Letters[byte - 0x80];
+        } else {
+            wide[i] = byte == 0xE1 ? char16_t{0xDF} : char16_t{'?'}; // sharp s
+        }
     }
     return count;
 }

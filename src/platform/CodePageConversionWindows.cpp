@@ -13,11 +13,11 @@ const wchar_t* AsWide(const char16_t* units) noexcept
     return reinterpret_cast<const wchar_t*>(units);
 }
 
-// A character the code page lacks becomes its default character rather than a
-// look-alike. A UTF-8 ANSI code page shows every character and takes no flags.
-DWORD AnsiFlags() noexcept
+// Without flags a character the code page lacks becomes a look-alike (best
+// fit). A UTF-8 ANSI code page shows every character and takes no flags.
+DWORD AnsiFlags(Unmappable unmappable) noexcept
 {
-    return ::GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    return unmappable == Unmappable::LookAlike || AnsiCodePageIsUtf8() ? 0 : WC_NO_BEST_FIT_CHARS;
 }
 
 // Converts the first `units` code units; with no room given, only counts the bytes.
@@ -41,28 +41,36 @@ std::size_t WholeCharacters(const char16_t* wide, std::size_t count, std::size_t
     return splitsPair ? count + 1 : count;
 }
 
+// Without flags: no MB_ERR_INVALID_CHARS, so an invalid UTF-8 sequence becomes
+// U+FFFD, and no MB_USEGLYPHCHARS, as in OemToCharBuffA, so OEM control bytes
+// stay controls.
+std::size_t ToWide(UINT codePage, const char* text, std::size_t bytes, char16_t* wide,
+                   std::size_t capacity) noexcept
+{
+    if (bytes == 0) {
+        return 0;
+    }
+    const int written =
+        ::MultiByteToWideChar(codePage, 0, text, static_cast<int>(bytes),
+                              reinterpret_cast<wchar_t*>(wide), static_cast<int>(capacity));
+    return written > 0 ? static_cast<std::size_t>(written) : 0;
+}
+
 } // namespace
 
 std::size_t Utf8ToWide(const char* utf8, std::size_t bytes, char16_t* wide,
                        std::size_t capacity) noexcept
 {
-    if (bytes == 0) {
-        return 0;
-    }
-    // Without MB_ERR_INVALID_CHARS an invalid sequence becomes U+FFFD.
-    const int written =
-        ::MultiByteToWideChar(CP_UTF8, 0, utf8, static_cast<int>(bytes),
-                              reinterpret_cast<wchar_t*>(wide), static_cast<int>(capacity));
-    return written > 0 ? static_cast<std::size_t>(written) : 0;
+    return ToWide(CP_UTF8, utf8, bytes, wide, capacity);
 }
 
-std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi,
-                       std::size_t capacity) noexcept
+std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi, std::size_t capacity,
+                       Unmappable unmappable) noexcept
 {
     if (units == 0 || capacity == 0) {
         return 0;
     }
-    const DWORD flags = AnsiFlags();
+    const DWORD flags = AnsiFlags(unmappable);
     if (const std::size_t written = Convert(wide, units, flags, ansi, capacity); written > 0) {
         return written;
     }
@@ -84,6 +92,22 @@ std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi,
         }
     }
     return Convert(wide, WholeCharacters(wide, fits, units), flags, ansi, capacity);
+}
+
+bool AnsiCodePageIsUtf8() noexcept
+{
+    return ::GetACP() == CP_UTF8;
+}
+
+bool OemCodePageIsAnsi() noexcept
+{
+    return ::GetOEMCP() == ::GetACP();
+}
+
+std::size_t OemToWide(const char* oem, std::size_t bytes, char16_t* wide,
+                      std::size_t capacity) noexcept
+{
+    return ToWide(CP_OEMCP, oem, bytes, wide, capacity);
 }
 
 } // namespace zandrel

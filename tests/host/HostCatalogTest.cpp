@@ -123,6 +123,7 @@ struct FolderRow {
 const FolderRow SampleFolders[] = {
     {"big-file-10k", "README.TXT"},
     {"crlf-readme", "README.TXT"},
+    {"dos-file-id-diz", "no matching file"}, // FILE_ID.DIZ: see the DOS masks below
     {"empty-readme", "README.TXT, empty description"},
     {"lf-cr-readme", "README.TXT"},
     {"lf-only-readme", "readme.txt"},       // the masks ignore case
@@ -135,6 +136,7 @@ const FolderRow SampleFolders[] = {
     {"shift-jis", "README.TXT"},
     {"tabs-and-blank-lines", "README.TXT"},
     {"utf16-readme", "README.TXT"}, // UTF-16 with a byte-order mark
+    {"utf8-no-mark", "README.TXT"}, // UTF-8 without one
     {"utf8-readme", "README.TXT"},  // UTF-8 with a byte-order mark
 };
 
@@ -159,13 +161,17 @@ void ExpectCatalogOfSamples(const HostRun& run)
         SCOPED_TRACE(block.folder);
         EXPECT_EQ(block.folder, SampleFolders[i].folder);
         EXPECT_EQ(block.header, SampleFolders[i].header);
-        const std::string expected = ExpectedDescription(SampleFolders[i].folder);
+        // An item without a matching file has its expected description for
+        // the masks that do match it.
+        const std::string expected = block.header == "no matching file"
+                                         ? std::string()
+                                         : ExpectedDescription(SampleFolders[i].folder);
         EXPECT_EQ(block.Description(), expected);
         described += expected.empty() ? 0 : 1;
     }
-    EXPECT_EQ(described, 13u);
+    EXPECT_EQ(described, 14u);
     EXPECT_TRUE(std::regex_match(
-        catalog.summary, std::regex("15 folders, 13 descriptions imported in [0-9]+\\.[0-9]{3} s")))
+        catalog.summary, std::regex("17 folders, 14 descriptions imported in [0-9]+\\.[0-9]{3} s")))
         << catalog.summary;
 }
 
@@ -174,8 +180,9 @@ TEST_F(HostRunTest, CatalogOfSamplesGivesTheExpectedDescriptions)
     // Code page 1252: the Shift-JIS bytes are single characters here. No trail
     // byte of Shift-JIS is a line break or white space, so the description
     // comes out byte for byte as under code page 932 (the CodePage932 suite).
-    // The UTF-8 and UTF-16 samples are converted to the code page: their
-    // Japanese lines become '?' here, their Western letters under 932.
+    // The UTF-8 and UTF-16 samples, with a byte-order mark or without, are
+    // converted to the code page: their Japanese lines become '?' here, their
+    // Western letters under 932.
     ExpectCatalogOfSamples(RunHost({"catalog", SamplesDir()}));
 }
 
@@ -208,8 +215,8 @@ TEST_F(HostRunTest, ProgressLinesGoToStandardErrorOnly)
     // The same catalog, apart from the time taken.
     const std::regex time(" in [0-9.]+ s\r\n$");
     EXPECT_EQ(std::regex_replace(chatty.out, time, ""), std::regex_replace(quiet.out, time, ""));
-    EXPECT_NE(chatty.err.find("catalog: 15 folders found, "), std::string::npos) << chatty.err;
-    EXPECT_NE(chatty.err.find("catalog: 15 of 15 folders done, 13 descriptions imported, "),
+    EXPECT_NE(chatty.err.find("catalog: 17 folders found, "), std::string::npos) << chatty.err;
+    EXPECT_NE(chatty.err.find("catalog: 17 of 17 folders done, 14 descriptions imported, "),
               std::string::npos)
         << chatty.err;
 }
@@ -220,6 +227,30 @@ TEST_F(HostRunTest, ImportPrintsOneDescriptionAsItIs)
     EXPECT_EQ(run.exitCode, 0u);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out, ExpectedDescription("nested-docs") + "\r\n");
+}
+
+// The masks a user adds for DOS files, stored as the setup dialog stores them:
+// the FILE_ID.DIZ is then the item's description, read in the OEM code page.
+void ExpectDizItemUnderDosMasks()
+{
+    ASSERT_TRUE(SettingsRegistry::Write("README.TXT,*.TXT,FILE_ID.DIZ,*.NFO", 20));
+    const HostRun run = RunHost({"import", SamplesDir() + "\\dos-file-id-diz"});
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, ExpectedDescription("dos-file-id-diz") + "\r\n");
+}
+
+TEST_F(HostRunTest, DosMasksImportTheDizItemFromTheOemCodePage)
+{
+    ASSERT_EQ(::GetOEMCP(), 437u) << "the expected description is spelled for code page 437";
+    ExpectDizItemUnderDosMasks();
+}
+
+// Run with the ANSI code page 932, which is the OEM code page too: nothing to convert.
+TEST_F(HostRunTest, CodePage932DosMasksLeaveTheDizItemAsItIs)
+{
+    ASSERT_EQ(::GetOEMCP(), 932u);
+    ExpectDizItemUnderDosMasks();
 }
 
 TEST_F(HostRunTest, ImportWithoutMatchingFileSaysSoAndSucceeds)

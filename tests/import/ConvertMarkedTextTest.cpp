@@ -1,6 +1,6 @@
-// The conversion of marked texts in the read buffer, and the code-page
-// conversions under it: with the native stand-in, and under wine64 with the
-// real calls and code page 1252.
+// The conversion of the text read, and the code-page conversions under it:
+// with the native stand-in, and under wine64 with the real calls and code
+// pages 1252 and 437.
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -13,6 +13,7 @@
 #include <string>
 
 #include "import/ConvertMarkedText.h"
+#include "import/ConvertOemText.h"
 #include "import/ImportLimits.h"
 #include "import/MarkedTextRows.h"
 #include "platform/CodePageConversion.h"
@@ -28,6 +29,7 @@ void ExpectLatinCodePage()
 {
 #if defined(_WIN32)
     ASSERT_EQ(::GetACP(), 1252u) << "the rows are spelled for code page 1252";
+    ASSERT_EQ(::GetOEMCP(), 437u) << "and the OEM rows for code page 437";
 #endif
 }
 
@@ -50,22 +52,14 @@ protected:
 TEST_P(MarkedTextTable, LeavesTheConvertedText)
 {
     const MarkedTextRow& row = GetParam();
-    const std::string read = Spelled(row.read);
-    ReadBuffer text;
-    text.fill('#');
-    std::memcpy(text.data(), read.data(), read.size());
-    text[read.size()] = '\0'; // as the read leaves it
-
-    ConvertMarkedText(text, read.size());
-
-    const std::size_t length = strnlen(text.data(), text.size());
-    ASSERT_LT(length, text.size()) << "zero-terminated";
-    const std::string result(text.data(), length);
-    if (row.anyDefaultRun) {
-        EXPECT_EQ(SquashDefaultRuns(result), Spelled(row.expected));
-    } else {
-        EXPECT_EQ(result, Spelled(row.expected));
-    }
+    const std::string result = test::ConvertedRead(Spelled(row.read), row.fileName);
+    ASSERT_LT(result.size(), ReadBufferSize) << "zero-terminated";
+#if defined(_WIN32)
+    const std::string expected = Spelled(row.expected);
+#else
+    const std::string expected = Spelled(row.standIn != nullptr ? row.standIn : row.expected);
+#endif
+    EXPECT_EQ(row.anyDefaultRun ? SquashDefaultRuns(result) : result, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, MarkedTextTable, ::testing::ValuesIn(test::MarkedTextRows),
@@ -117,6 +111,25 @@ TEST_P(WideToAnsiFit, WritesWholeCharactersWithinTheCapacity)
 
 INSTANTIATE_TEST_SUITE_P(Rows, WideToAnsiFit, ::testing::ValuesIn(FitRows),
                          [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
+
+#if defined(_WIN32)
+// Every byte of the OEM code page converts as OemToCharBuffA converts it, the
+// look-alikes included.
+TEST(ConvertOemText, GivesWhatOemToCharBuffAGives)
+{
+    ExpectLatinCodePage();
+    ReadBuffer text{};
+    for (std::size_t byte = 1; byte < 256; ++byte) {
+        text[byte - 1] = static_cast<char>(byte);
+    }
+    char system[255];
+    ASSERT_TRUE(::OemToCharBuffA(text.data(), system, sizeof system));
+
+    ConvertOemText(text);
+
+    EXPECT_EQ(std::string(text.data()), std::string(system, sizeof system));
+}
+#endif
 
 } // namespace
 } // namespace zandrel

@@ -238,6 +238,11 @@ TEST(ImportDescription, AllocatesNothing)
     utf8.content = "\xEF\xBB\xBF" + Repeat("\xE3\x81\x82\xFF\n", 900);
     FakeFileSource utf16;
     utf16.content = "\xFF\xFE" + Repeat(std::string("a\0\n\0\x3D\xD8", 6), 700);
+    // So do UTF-8 without a mark and the OEM text of a .DIZ file.
+    FakeFileSource unmarked;
+    unmarked.content = Repeat("\xE3\x81\x82\n", 1100);
+    FakeFileSource diz;
+    diz.content = Repeat("\xC9\xCD\x82\n", 1100);
     auto codePage = test::ShiftJis();
     std::string host(ProbeSize, Sentinel);
     resolvedPath = "C:\\r.txt";
@@ -249,11 +254,13 @@ TEST(ImportDescription, AllocatesNothing)
                           LineLimit{true, 4000});
         ImportDescription("README.TXT\0", host.data(), ResolveForTest, utf8, LineLimit{});
         ImportDescription("README.TXT\0", host.data(), ResolveForTest, utf16, LineLimit{});
+        ImportDescription("README.TXT\0", host.data(), ResolveForTest, unmarked, LineLimit{});
+        ImportDescription("FILE_ID.DIZ\0", host.data(), ResolveForTest, diz, LineLimit{});
         ImportDescription("README.TXT\0", host.data(), ResolveForTest, dbcs, LineLimit{});
         allocations = counter.Count();
     }
     EXPECT_EQ(allocations, 0);
-    EXPECT_EQ(utf8.readCalls + utf16.readCalls, 2);
+    EXPECT_EQ(utf8.readCalls + utf16.readCalls + unmarked.readCalls + diz.readCalls, 4);
     EXPECT_EQ(host.c_str(), std::string(4094, 'x'));
 }
 

@@ -18,20 +18,22 @@ class ImportFileFixture : public ::testing::Test {
 protected:
     static constexpr char Sentinel = '#';
 
-    // Imports `content` from a file named README.TXT; returns the description.
-    std::string ImportFile(const std::string& content)
+    // Imports `content` from a file named `name`, the one name offered;
+    // returns the description.
+    std::string ImportFile(const std::string& content, const std::string& name = "README.TXT")
     {
-        path_ = dir_.Write("README.TXT", content);
-        return Run();
+        path_ = dir_.Write(name, content);
+        return Run(name);
     }
 
-    // Imports from path_ into a host buffer of sentinels.
-    std::string Run()
+    // Imports from path_, offered as `name`, into a host buffer of sentinels.
+    std::string Run(const std::string& name = "README.TXT")
     {
         host_.assign(2 * NormalisedBufferSize, Sentinel);
         currentPath_ = path_.c_str();
         PlatformFileSource source;
-        ImportDescription("README.TXT\0", host_.data(), &ResolveToCurrentPath, source, limit_);
+        const std::string names = name + '\0'; // and the string's own zero closes the list
+        ImportDescription(names.c_str(), host_.data(), &ResolveToCurrentPath, source, limit_);
         return std::string(host_.c_str());
     }
 

@@ -1,5 +1,6 @@
-// Files that start with a byte-order mark under the real code page 932 that
-// Wine gives under LC_ALL=ja_JP.UTF-8: Japanese text becomes Shift-JIS.
+// Files in UTF-8 and UTF-16, and .DIZ files, under the real code page 932 that
+// Wine gives under LC_ALL=ja_JP.UTF-8: Japanese text becomes Shift-JIS, and
+// Shift-JIS and OEM text (the OEM code page is 932 too) stay as they are.
 
 #include <windows.h>
 
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "import/ImportFileFixture.h"
+#include "import/MarkedTextRows.h"
 #include "platform/CodePageConversion.h"
 #include "platform/CodePageFacts.h"
 
@@ -74,6 +76,26 @@ TEST_F(MarkedFile932, AConvertedTrailByte0x5CIsPartOfItsCharacter)
 {
     // ソ is 0x83 0x5C, and 表 0x95 0x5C; the trail bytes stay with their leads.
     EXPECT_EQ(ImportFile(Utf8Mark + "\xE3\x82\xBD\xE8\xA1\xA8 \r\n"), "\x83\x5C\x95\x5C");
+}
+
+TEST(ConvertReadText932, JudgesTheTextAndTheName)
+{
+    ASSERT_EQ(::GetACP(), 932u) << "run with LC_ALL=ja_JP.UTF-8";
+    ASSERT_EQ(::GetOEMCP(), 932u);
+    const struct {
+        const char* name;
+        std::string read;
+        const char* fileName;
+        std::string expected;
+    } rows[] = {
+        {"utf8_without_a_mark", NihongoUtf8, "README.TXT", NihongoShiftJis},
+        {"shift_jis_stays", NihongoShiftJis, "README.TXT", NihongoShiftJis},
+        {"diz_stays", "caf\x82\xA0\xC9\xCD\xBB", "FILE_ID.DIZ", "caf\x82\xA0\xC9\xCD\xBB"},
+        {"diz_holding_utf8", NihongoUtf8, "FILE_ID.DIZ", NihongoShiftJis},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(test::ConvertedRead(row.read, row.fileName), row.expected) << row.name;
+    }
 }
 
 TEST(WideToAnsi932, WritesOnlyWholeDoubleByteCharacters)

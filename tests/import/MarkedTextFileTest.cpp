@@ -1,6 +1,6 @@
-// Real files that start with a byte-order mark, imported as the export does:
+// Real files in UTF-8 and UTF-16, and .DIZ files, imported as the export does:
 // with the native stand-in, and under wine64 with the real conversions and
-// code page 1252. Invalid sequences and zero code units: MarkedTextRows.h.
+// code pages 1252 and 437. Invalid sequences and zero code units: MarkedTextRows.h.
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -48,6 +48,7 @@ protected:
     {
 #if defined(_WIN32)
         ASSERT_EQ(::GetACP(), 1252u) << "the expected texts are spelled for code page 1252";
+        ASSERT_EQ(::GetOEMCP(), 437u);
 #endif
     }
 };
@@ -83,22 +84,45 @@ TEST_F(MarkedFile, TenThousandBytesOfUtf16GiveTheirFirst2046Characters)
     EXPECT_EQ(ImportFile(Utf16BeMark + Utf16(letters, true)), letters.substr(0, 2046));
 }
 
-TEST_F(MarkedFile, AFileWithoutAMarkIsImportedByteForByte)
+TEST_F(MarkedFile, UnmarkedUtf8IsConvertedAndCodePageTextIsNot)
 {
-    const std::string utf8 = Spelled("Gr 0xC3 0xBC 0xC3 0x9F e SP 0xE2 0x82 0xAC");
-    EXPECT_EQ(ImportFile(utf8), utf8);
+    EXPECT_EQ(ImportFile(Spelled("SP Gr 0xC3 0xBC 0xC3 0x9F e CR LF")), Spelled("Gr 0xFC 0xDF e"));
+    EXPECT_EQ(ImportFile(Spelled("SP Gr 0xFC 0xDF e CR LF")), Spelled("Gr 0xFC 0xDF e"));
+}
+
+TEST_F(MarkedFile, ADizFileIsReadFromTheOemCodePage)
+{
+    const std::string diz = Spelled("0xC9 0xCD 0xBB CR LF 0xB3 SP caf 0x82 SP 0xB3 SP CR LF SUB");
+#if defined(_WIN32)
+    EXPECT_EQ(ImportFile(diz, "FILE_ID.DIZ"), Spelled("+-+ CR LF 0xA6 SP caf 0xE9 SP 0xA6"));
+#else
+    EXPECT_EQ(ImportFile(diz, "FILE_ID.DIZ"), Spelled("??? CR LF ? SP caf 0xE9 SP ?"));
+#endif
+    EXPECT_EQ(ImportFile(diz), Spelled("0xC9 0xCD 0xBB CR LF 0xB3 SP caf 0x82 SP 0xB3"));
 }
 
 TEST_F(MarkedFile, ACharacterThatTheReadCutsOffIsDropped)
 {
-    // After the mark, bytes 4 to 4,093 of the file hold 4,090 letters.
-    const std::string letters = std::string(ReadLimit - 5, 'a');
-    // "ü" in bytes 4,094 and 4,095 is whole; the next one is not read.
-    EXPECT_EQ(ImportFile(Utf8Mark + letters + "\xC3\xBC\xC3\xBC"), letters + "\xFC");
-    // "ü" from byte 4,095 on has only its first byte read.
-    EXPECT_EQ(ImportFile(Utf8Mark + letters + "a\xC3\xBC"), letters + "a");
-    // "€" from byte 4,094 on has two of its three bytes read.
-    EXPECT_EQ(ImportFile(Utf8Mark + letters + "\xE2\x82\xAC"), letters);
+    // The mark, or "ü" and a letter without one: 3 bytes, and what they give.
+    const struct {
+        std::string bytes;
+        std::string converted;
+    } starts[] = {{Utf8Mark, ""},
+                  {"\xC3\xBC"
+                   "a",
+                   "\xFC"
+                   "a"}};
+    const std::string letters = std::string(ReadLimit - 5, 'a'); // bytes 4 to 4,093
+    for (const auto& start : starts) {
+        const std::string content = start.bytes + letters;
+        const std::string text = start.converted + letters;
+        // "ü" in bytes 4,094 and 4,095 is whole; the next one is not read.
+        EXPECT_EQ(ImportFile(content + "\xC3\xBC\xC3\xBC"), text + "\xFC");
+        // "ü" from byte 4,095 on has only its first byte read.
+        EXPECT_EQ(ImportFile(content + "a\xC3\xBC"), text + "a");
+        // "€" from byte 4,094 on has two of its three bytes read.
+        EXPECT_EQ(ImportFile(content + "\xE2\x82\xAC"), text);
+    }
 }
 
 TEST_F(MarkedFile, TheLineLimitCountsTheConvertedLines)

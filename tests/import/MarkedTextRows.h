@@ -1,10 +1,17 @@
 #pragma once
-// Texts read from files that start with a byte-order mark, and what their
-// conversion leaves in the read buffer. The rows hold for code page 1252 and
-// for the native stand-in's Latin-1 alike: they use ASCII, the letters from
-// U+00A0 up to U+00FF, and characters that neither can show.
+// Texts read from description files, and what their conversion leaves in the
+// read buffer: byte-order marks, UTF-8 without one, and the OEM text of .DIZ
+// and .NFO files. The rows hold for code page 1252 (OEM code page 437) and for
+// the native stand-in alike: they use ASCII, the letters from U+00A0 up to
+// U+00FF, and characters that neither can show; where the stand-in's OEM code
+// page knows only letters, a row says what it gives.
 
+#include <cstring>
 #include <ostream>
+#include <string>
+
+#include "import/ConvertReadText.h"
+#include "import/ImportLimits.h"
 
 namespace zandrel::test {
 
@@ -15,6 +22,8 @@ struct MarkedTextRow {
     // How many default characters an invalid sequence or a surrogate pair gives
     // is the platform's choice: compare runs of '?' as one.
     bool anyDefaultRun = false;
+    const char* fileName = "README.TXT"; // the name the import chose
+    const char* standIn = nullptr;       // spelled, when the native stand-in differs
 };
 
 inline void PrintTo(const MarkedTextRow& row, std::ostream* out)
@@ -22,12 +31,33 @@ inline void PrintTo(const MarkedTextRow& row, std::ostream* out)
     *out << row.name;
 }
 
+// What ConvertReadText leaves of `read`, the bytes read from the file `fileName`.
+inline std::string ConvertedRead(const std::string& read, const char* fileName)
+{
+    ReadBuffer text;
+    text.fill('#');
+    std::memcpy(text.data(), read.data(), read.size());
+    text[read.size()] = '\0'; // as the read leaves it
+    ConvertReadText(text, read.size(), fileName);
+    return std::string(text.data(), strnlen(text.data(), text.size()));
+}
+
 // clang-format off
 inline constexpr MarkedTextRow MarkedTextRows[] = {
-    // Without a mark nothing changes, UTF-8 bytes included.
-    {"no_mark_utf8_bytes_stay", "Gr 0xC3 0xBC 0xC3 0x9F e", "Gr 0xC3 0xBC 0xC3 0x9F e"},
+    // Without a mark, UTF-8 is converted only when the whole text is UTF-8 and
+    // not plain ASCII; anything else stays as read.
+    {"unmarked_utf8_letters", "Caf 0xC3 0xA9", "Caf 0xE9"},
+    {"unmarked_code_page_letters_stay", "Gr 0xFC 0xDF e", "Gr 0xFC 0xDF e"},
+    {"unmarked_overlong_form_stays", "0xC0 0xAF abcdef 0xC3 0xA9", "0xC0 0xAF abcdef 0xC3 0xA9"},
+    {"unmarked_surrogate_stays", "0xC3 0xA9 0xED 0xA0 0x80", "0xC3 0xA9 0xED 0xA0 0x80"},
+    {"unmarked_beyond_unicode_stays", "0xC3 0xA9 0xF4 0x90 0x80 0x80", "0xC3 0xA9 0xF4 0x90 0x80 0x80"},
+    {"unmarked_cut_off_last_character_dropped", "Caf 0xC3 0xA9 0xE2 0x82", "Caf 0xE9"},
+    {"unmarked_cut_off_before_zero_stays", "0xC3 0xA9 0xE2 NUL b", "0xC3 0xA9 0xE2"},
+    {"unmarked_only_a_cut_off_character_stays", "Caf 0xC3", "Caf 0xC3"},
+    {"unmarked_utf8_up_to_the_zero", "0xC3 0xA9 abc NUL defg 0xFF", "0xE9 abc"},
     {"two_bytes_of_the_utf8_mark", "0xEF 0xBB a", "0xEF 0xBB a"},
-    {"mark_after_the_start", "a 0xEF 0xBB 0xBF b", "a 0xEF 0xBB 0xBF b"},
+    // Well-formed UTF-8: the mark's character inside the text is no mark.
+    {"mark_after_the_start", "a 0xEF 0xBB 0xBF b", "a ? b"},
     {"no_mark_zero_byte_still_ends", "0xFF 0xFF a NUL b", "0xFF 0xFF a"},
     {"a_single_0xFF", "0xFF", "0xFF"},
 
@@ -74,6 +104,14 @@ inline constexpr MarkedTextRow MarkedTextRows[] = {
     {"utf16_high_surrogate_before_zero_unit", "0xFF 0xFE 0x3D 0xD8 NUL NUL a NUL", "?"},
     // A UTF-32 mark starts with the UTF-16 one, and then a zero unit.
     {"utf32le_mark", "0xFF 0xFE NUL NUL a NUL NUL NUL", "empty"},
+
+    // FILE_ID.DIZ and .NFO files are OEM text: code page 437 here.
+    {"diz_frame_and_letter", "0xC9 0xCD 0xBB 0xB3 0x82", "+-+ 0xA6 0xE9", false, "FILE_ID.DIZ", "???? 0xE9"},
+    {"diz_letter", "caf 0x82", "caf 0xE9", false, "FILE_ID.DIZ"},
+    {"readme_keeps_the_byte", "caf 0x82", "caf 0x82"},
+    {"nfo_in_lower_case_below_a_folder", "0x81 ber", "0xFC ber", false, "docs\\notes.nfo"},
+    {"diz_not_at_the_end_of_the_name", "caf 0x82", "caf 0x82", false, "FILE_ID.DIZ.TXT"},
+    {"diz_holding_utf8_is_utf8", "Caf 0xC3 0xA9", "Caf 0xE9", false, "FILE_ID.DIZ"},
 };
 // clang-format on
 

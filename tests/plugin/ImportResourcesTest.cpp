@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "support/ImportTablePatch.h"
@@ -114,17 +115,25 @@ TEST_F(ImportResources, ImportsAllocateNothingOnAnyHeap)
     Redirect(module, "kernel32.dll", "HeapAlloc", &CountedHeapAlloc, realHeapAlloc);
     Redirect(module, "kernel32.dll", "LocalAlloc", &CountedLocalAlloc, realLocalAlloc);
 
-    // Texts with a byte-order mark are converted in the import's own buffers.
-    const std::string utf8 = directory_.Write("UTF8.TXT", "\xEF\xBB\xBF  Gr\xC3\xBC\xC3\x9F!\r\n");
-    const std::string utf16 =
-        directory_.Write("UTF16.TXT", std::string("\xFF\xFER\0E\0A\0D\0", 10));
-    const std::string paths[] = {utf8, utf16, file_}; // the last one read is file_
+    // Texts with a byte-order mark, UTF-8 without one and a .DIZ file's OEM
+    // text are converted in the import's own buffers.
+    const struct {
+        const char* names;
+        std::string path;
+    } files[] = {
+        {"UTF8.TXT\0", directory_.Write("UTF8.TXT", "\xEF\xBB\xBF  Gr\xC3\xBC\xC3\x9F!\r\n")},
+        {"UTF16.TXT\0", directory_.Write("UTF16.TXT", std::string("\xFF\xFER\0E\0A\0D\0", 10))},
+        {"PLAIN.TXT\0", directory_.Write("PLAIN.TXT", "caf\xC3\xA9\r\n")},
+        {"FILE_ID.DIZ\0", directory_.Write("FILE_ID.DIZ", "\xC9\xCD\xBB caf\x82\r\n")},
+        {"README.TXT\0", file_}, // read last
+    };
 
     allocations = 0;
-    for (int i = 0; i < 999; ++i) {
-        currentPath = paths[i % 3];
+    for (int i = 0; i < 1000; ++i) {
+        const auto& file = files[i % std::size(files)];
+        currentPath = file.path;
         description_[0] = 'x';
-        ASSERT_TRUE(plugin_.importDesc(0, 0, "README.TXT\0", description_, ResolveCurrent));
+        ASSERT_TRUE(plugin_.importDesc(0, 0, file.names, description_, ResolveCurrent));
     }
     const long counted = allocations.load();
 

@@ -1,0 +1,27 @@
+#include "import/ConvertReadText.h"
+
+#include "platform/CodePageConversion.h"
+#include "import/ConvertMarkedText.h"
+#include "import/ConvertOemText.h"
+#include "import/Utf8WellFormed.h"
+
+namespace zandrel {
+
+void ConvertReadText(ReadBuffer& text, std::size_t bytesRead, const char* name) noexcept
+{
+    if (ConvertMarkedText(text, bytesRead)) {
+        return;
+    }
+    if (HoldsWellFormedUtf8(text.data(), bytesRead)) {
+        // UTF-8 text is never OEM text, even in a .DIZ file.
+        if (!AnsiCodePageIsUtf8()) {
+            ConvertUtf8Text(text, 0, bytesRead);
+        }
+        return;
+    }
+    if (NamesOemText(name)) {
+        ConvertOemText(text);
+    }
+}
+
+} // namespace zandrel
