@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The main job: build the plug-in and the stand-in host for wine64, then let the
-# host catalogue the bundled samples/ through the plug-in, as Quorbit would.
+# The main job: build the plug-in and the stand-in host, then let the host
+# catalogue the bundled samples/ through the plug-in, as Quorbit would. They are
+# the x86_64 twins of the product (the win64 preset, the same source): wine64
+# runs the i686 product only where the kernel has 32-bit system calls.
 #
 # The Wine prefix is private (build/demo-wineprefix) and made afresh on every
 # run, so it holds no plug-in settings and the plug-in's defaults serve:
@@ -20,20 +22,29 @@ prefix="$root/build/demo-wineprefix"
 wine_env "$prefix"
 trap wine_xvfb_stop EXIT
 [ ! -e "$prefix" ] || { "$WINESERVER" -k >/dev/null 2>&1 || true; rm -rf "$prefix"; }
-echo "demo: creating the Wine prefix $prefix" >&2
+echo "demo: creating the Wine prefix ${prefix#"$root"/}" >&2
 wine_prepare
 
-# Wine takes the ANSI code page from the locale: with ja_JP.UTF-8 it is 932,
-# so the Shift-JIS sample reads as Japanese, and so do the Japanese lines of the
-# UTF-8 and UTF-16 samples once the plug-in has converted them (their Western
-# letters become '?'); every other sample is plain ASCII and reads the same in
-# any code page. The host writes the descriptions' bytes
-# unchanged into a pipe; iconv shows them on this terminal, and tr drops the
-# CR of Windows line ends.
-echo "demo: quorbit-host catalog samples" >&2
+# Wine takes the ANSI code page from the locale: 1252 with C.UTF-8, 932 with
+# ja_JP.UTF-8. Each sample is shown in the code page it was written for: the
+# whole catalogue under 1252 (the Western letters of the marked and unmarked
+# UTF-8 and UTF-16 samples come out as themselves), then the Japanese and mixed
+# items again under 932, where the Shift-JIS bytes and the converted Japanese
+# lines read as Japanese. The host writes the descriptions' bytes unchanged into
+# a pipe; iconv shows them on this terminal, and tr drops the CR of Windows line
+# ends.
+echo "demo: quorbit-host catalog samples (ANSI code page 1252)" >&2
 echo >&2
-LC_ALL=ja_JP.UTF-8 "$WINE64" build/win64/quorbit-host.exe catalog samples </dev/null \
-  | iconv -c -f CP932 -t UTF-8 | tr -d '\r'
+LC_ALL=C.UTF-8 "$WINE64" build/win64/quorbit-host.exe catalog samples </dev/null \
+  | iconv -c -f CP1252 -t UTF-8 | tr -d '\r'
+
+for item in shift-jis utf8-readme utf16-readme utf8-no-mark; do
+  echo >&2
+  echo "demo: quorbit-host import samples/$item (ANSI code page 932)" >&2
+  echo >&2
+  LC_ALL=ja_JP.UTF-8 "$WINE64" build/win64/quorbit-host.exe import "samples/$item" </dev/null \
+    | iconv -c -f CP932 -t UTF-8 | tr -d '\r'
+done
 
 # A DOS item: its FILE_ID.DIZ is not matched by the default masks, so set the
 # masks as a user would in the setup dialog (the FileMasks value, with the
@@ -48,4 +59,4 @@ settings_key='HKCU\Software\Marrowick\Quorbit\Plugins\ZandrelPlugin'
   </dev/null >/dev/null 2>&1
 "$WINE64" reg add "$settings_key" /v LimitLines /t REG_BINARY /d 14000000 /f </dev/null >/dev/null 2>&1
 LC_ALL=C.UTF-8 "$WINE64" build/win64/quorbit-host.exe import samples/dos-file-id-diz </dev/null \
-  | iconv -f CP1252 -t UTF-8 | tr -d '\r'
+  | iconv -c -f CP1252 -t UTF-8 | tr -d '\r'
