@@ -97,6 +97,18 @@ HostRun Configure(const std::function<void(HWND dialog)>& drive)
     });
 }
 
+// Sets the mask edit's text in the host's dialog; a dialog that does not
+// answer within 10 s fails the test instead of hanging it.
+void SetMaskText(HWND dialog, const char* text)
+{
+    DWORD_PTR result = 0;
+    if (::SendMessageTimeoutA(::GetDlgItem(dialog, IDC_MASK_EDIT), WM_SETTEXT, 0,
+                              reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 10000,
+                              &result) == 0) {
+        ADD_FAILURE() << "the host's dialog did not take the mask text";
+    }
+}
+
 void Post(HWND dialog, int id)
 {
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
@@ -114,8 +126,7 @@ TEST_F(HostConfigureTest, OkPrintsTheNewRegistrationAndTheMasksAreKept)
     const HostRun run = Configure([](HWND dialog) {
         // Typed into the mask edit and added, then OK with the focus on it,
         // as a click would leave it. Posted in order; the text is set first.
-        ::SendMessageA(::GetDlgItem(dialog, IDC_MASK_EDIT), WM_SETTEXT, 0,
-                       reinterpret_cast<LPARAM>("*.NFO"));
+        SetMaskText(dialog, "*.NFO");
         Post(dialog, IDC_ADD);
         ::PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, IDOK)),
                        TRUE);
@@ -136,8 +147,7 @@ TEST_F(HostConfigureTest, OkPrintsTheNewRegistrationAndTheMasksAreKept)
 TEST_F(HostConfigureTest, CancelLeavesTheRegistrationAlone)
 {
     const HostRun run = Configure([](HWND dialog) {
-        ::SendMessageA(::GetDlgItem(dialog, IDC_MASK_EDIT), WM_SETTEXT, 0,
-                       reinterpret_cast<LPARAM>("*.NFO"));
+        SetMaskText(dialog, "*.NFO");
         Post(dialog, IDC_ADD);
         Post(dialog, IDCANCEL);
     });

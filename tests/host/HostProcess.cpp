@@ -21,12 +21,32 @@ struct OwnedHandle {
     }
 };
 
-void ReadAll(HANDLE pipe, std::string& into)
+// Reads what the host writes until it has ended and the pipe is drained: the
+// read stops then, whatever other process may still hold the write end.
+void ReadUntilExit(HANDLE pipe, HANDLE process, std::string& into)
 {
     char buffer[4096];
     DWORD got = 0;
-    while (::ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-        into.append(buffer, got);
+    for (;;) {
+        const bool ended = ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+        DWORD available = 0;
+        if (!::PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) {
+            // No writer is left: what remains is read to the pipe's end.
+            while (::ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+                into.append(buffer, got);
+            }
+            return;
+        }
+        if (available > 0) {
+            if (!::ReadFile(pipe, buffer, sizeof buffer, &got, nullptr)) {
+                return;
+            }
+            into.append(buffer, got);
+        } else if (ended) {
+            return;
+        } else {
+            ::WaitForSingleObject(process, 10);
+        }
     }
 }
 
@@ -98,8 +118,8 @@ HostRun RunHost(const std::vector<std::string>& args,
     errWrite.Close();
 
     HostRun run;
-    std::thread errReader([&] { ReadAll(errRead.handle, run.err); });
-    std::thread outReader([&] { ReadAll(outRead.handle, run.out); });
+    std::thread errReader([&] { ReadUntilExit(errRead.handle, process.hProcess, run.err); });
+    std::thread outReader([&] { ReadUntilExit(outRead.handle, process.hProcess, run.out); });
     if (whileRunning) {
         whileRunning(process.dwProcessId);
     }
