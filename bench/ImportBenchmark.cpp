@@ -19,6 +19,8 @@
 #include "import/NormaliseDescriptionText.h"
 #include "import/ReadTextStart.h"
 #include "platform/PosixFileSource.h"
+#include "support/PathCallback.h"
+#include "support/TextPieces.h"
 
 namespace zandrel {
 namespace {
@@ -39,16 +41,6 @@ std::string TypicalText()
     }
     text.resize(ReadLimit);
     return text;
-}
-
-// 2,048 one-character lines between single LF bytes: the longest result.
-std::string WorstText()
-{
-    std::string text;
-    for (int i = 0; i < 2047; ++i) {
-        text += "a\n";
-    }
-    return text + "a";
 }
 
 void BM_NormaliseDescriptionText(benchmark::State& state, const std::string& source)
@@ -100,9 +92,9 @@ void BM_ConvertReadText(benchmark::State& state, const std::string& source)
 BENCHMARK_CAPTURE(BM_ConvertReadText, ascii, TypicalText());
 BENCHMARK_CAPTURE(BM_ConvertReadText, utf8, Utf8Text());
 BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, typical, TypicalText());
-BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, worst, WorstText());
+BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, worst, test::WorstCaseText());
 BENCHMARK_CAPTURE(BM_ApplyLineLimit, typical, TypicalText());
-BENCHMARK_CAPTURE(BM_ApplyLineLimit, worst, WorstText());
+BENCHMARK_CAPTURE(BM_ApplyLineLimit, worst, test::WorstCaseText());
 
 // A 4,095-byte typical text file, written once for the run.
 const std::string& BenchFile()
@@ -122,18 +114,15 @@ const std::string& BenchFile()
     return path;
 }
 
-const char* ResolveToBenchFile(const char*)
-{
-    return BenchFile().c_str();
-}
-
 void BM_ImportDescription(benchmark::State& state)
 {
     char description[DescriptionCapacity];
+    test::PathCallback::Answer(BenchFile());
     for (auto _ : state) {
         PosixFileSource source;
         // No line limit: the whole text goes through every step.
-        ImportDescription("README.TXT\0", description, ResolveToBenchFile, source, LineLimit{});
+        ImportDescription("README.TXT\0", description, &test::PathCallback::Resolve, source,
+                          LineLimit{});
         benchmark::DoNotOptimize(description[0]);
     }
     if (description[0] == '\0') {

@@ -7,15 +7,7 @@
 #include "import/ImportDescription.h"
 #include "import/ImportLimits.h"
 #include "support/FakeFileSource.h"
-
-namespace {
-
-const char* ZANDREL_STDCALL ResolveToFile(const char*)
-{
-    return "item\\FILE";
-}
-
-} // namespace
+#include "support/PathCallback.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -29,13 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const LineLimit limit{(data[0] & 2) != 0, static_cast<std::int8_t>(data[1])};
     const bool diz = (data[0] & 4) != 0;
 
+    test::PathCallback::Answer("item\\FILE");
     test::FakeFileSource file;
     file.content.assign(reinterpret_cast<const char*>(data + 2), size - 2);
 
     auto description = std::make_unique<char[]>(DescriptionCapacity);
     description[0] = '\0';
-    ImportDescription(diz ? "FILE_ID.DIZ\0" : "README.TXT\0", description.get(), ResolveToFile,
-                      file, limit);
+    ImportDescription(diz ? "FILE_ID.DIZ\0" : "README.TXT\0", description.get(),
+                      &test::PathCallback::Resolve, file, limit);
 
     if (file.isOpen) {
         fuzz::Fail("file left open");
@@ -45,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Fail("description not terminated within its block");
     }
 
-    std::string read = reference::DropLoneLeadByte(
-        reference::TextRead(file.content.substr(0, ReadLimit), diz));
+    std::string read =
+        reference::DropLoneLeadByte(reference::TextRead(file.content.substr(0, ReadLimit), diz));
     if (limit.enabled) {
         read = reference::LineLimit(read, limit.lines);
     }

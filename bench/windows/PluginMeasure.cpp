@@ -7,6 +7,7 @@
 // Figures are printed as 'name: value' lines. A benchmark, not a test: nothing
 // here passes or fails on a time.
 #include <windows.h>
+// psapi.h needs the types of windows.h.
 #include <psapi.h>
 
 #include <algorithm>
@@ -19,21 +20,17 @@
 
 #include "plugin/ZandrelPlugin.h"
 #include "support/ImportTablePatch.h"
+#include "support/PathCallback.h"
 
 namespace {
 
+using zandrel::test::PathCallback;
 using ImportProc = bool(__stdcall*)(std::uint32_t, std::uint32_t, const char*, char*,
                                     zandrel::ResolvePathProc);
 
 HMODULE plugin = nullptr;
 ImportProc importDesc = nullptr;
-std::string resolvedPath;
 char description[8192];
-
-const char* __stdcall ResolveToCurrentFile(const char*)
-{
-    return resolvedPath.c_str();
-}
 
 void LoadPlugin(const char* dllPath)
 {
@@ -102,7 +99,7 @@ void BareRead(const char* path)
 
 int Bench(int rounds)
 {
-    resolvedPath = TempFile("zandrel-bench.txt", TypicalText());
+    PathCallback::Answer(TempFile("zandrel-bench.txt", TypicalText()));
     constexpr int batch = 200;
     std::vector<double> importTimes, bareTimes;
     for (int round = 0; round < rounds; ++round) {
@@ -110,17 +107,17 @@ int Bench(int rounds)
         LARGE_INTEGER t0, t1, t2;
         ::QueryPerformanceCounter(&t0);
         for (int i = 0; i < batch; ++i) {
-            importDesc(0, 0, "README.TXT\0", description, ResolveToCurrentFile);
+            importDesc(0, 0, "README.TXT\0", description, &PathCallback::Resolve);
         }
         ::QueryPerformanceCounter(&t1);
         for (int i = 0; i < batch; ++i) {
-            BareRead(resolvedPath.c_str());
+            BareRead(PathCallback::path.c_str());
         }
         ::QueryPerformanceCounter(&t2);
         importTimes.push_back(Seconds(t0, t1) / batch);
         bareTimes.push_back(Seconds(t1, t2) / batch);
     }
-    ::DeleteFileA(resolvedPath.c_str());
+    ::DeleteFileA(PathCallback::path.c_str());
     const double import = Median(importTimes), bare = Median(bareTimes);
     std::printf("description bytes: %zu\n", std::strlen(description));
     std::printf("import median: %.2f us\n", import * 1e6);
@@ -140,19 +137,51 @@ HLOCAL(WINAPI* realLocalAlloc)(UINT, SIZE_T);
 HGLOBAL(WINAPI* realGlobalAlloc)(UINT, SIZE_T);
 LPVOID(WINAPI* realVirtualAlloc)(LPVOID, SIZE_T, DWORD, DWORD);
 
-void* CountedMalloc(size_t n) { ++allocations; return realMalloc(n); }
-void* CountedCalloc(size_t n, size_t s) { ++allocations; return realCalloc(n, s); }
-void* CountedRealloc(void* p, size_t n) { ++allocations; return realRealloc(p, n); }
-LPVOID WINAPI CountedHeapAlloc(HANDLE h, DWORD f, SIZE_T n) { ++allocations; return realHeapAlloc(h, f, n); }
-LPVOID WINAPI CountedHeapReAlloc(HANDLE h, DWORD f, LPVOID p, SIZE_T n) { ++allocations; return realHeapReAlloc(h, f, p, n); }
-HLOCAL WINAPI CountedLocalAlloc(UINT f, SIZE_T n) { ++allocations; return realLocalAlloc(f, n); }
-HGLOBAL WINAPI CountedGlobalAlloc(UINT f, SIZE_T n) { ++allocations; return realGlobalAlloc(f, n); }
-LPVOID WINAPI CountedVirtualAlloc(LPVOID a, SIZE_T n, DWORD t, DWORD p) { ++allocations; return realVirtualAlloc(a, n, t, p); }
-
-template <typename Fn>
-int Hook(const char* dll, const char* name, Fn replacement, Fn& original)
+void* CountedMalloc(size_t n)
 {
-    void* previous = zandrel::test::PatchImport(plugin, dll, name, reinterpret_cast<void*>(replacement));
+    ++allocations;
+    return realMalloc(n);
+}
+void* CountedCalloc(size_t n, size_t s)
+{
+    ++allocations;
+    return realCalloc(n, s);
+}
+void* CountedRealloc(void* p, size_t n)
+{
+    ++allocations;
+    return realRealloc(p, n);
+}
+LPVOID WINAPI CountedHeapAlloc(HANDLE h, DWORD f, SIZE_T n)
+{
+    ++allocations;
+    return realHeapAlloc(h, f, n);
+}
+LPVOID WINAPI CountedHeapReAlloc(HANDLE h, DWORD f, LPVOID p, SIZE_T n)
+{
+    ++allocations;
+    return realHeapReAlloc(h, f, p, n);
+}
+HLOCAL WINAPI CountedLocalAlloc(UINT f, SIZE_T n)
+{
+    ++allocations;
+    return realLocalAlloc(f, n);
+}
+HGLOBAL WINAPI CountedGlobalAlloc(UINT f, SIZE_T n)
+{
+    ++allocations;
+    return realGlobalAlloc(f, n);
+}
+LPVOID WINAPI CountedVirtualAlloc(LPVOID a, SIZE_T n, DWORD t, DWORD p)
+{
+    ++allocations;
+    return realVirtualAlloc(a, n, t, p);
+}
+
+template <typename Fn> int Hook(const char* dll, const char* name, Fn replacement, Fn& original)
+{
+    void* previous =
+        zandrel::test::PatchImport(plugin, dll, name, reinterpret_cast<void*>(replacement));
     if (previous != nullptr) {
         original = reinterpret_cast<Fn>(previous);
         return 1;
@@ -171,12 +200,12 @@ int Allocations(int imports)
     hooked += Hook("kernel32.dll", "LocalAlloc", &CountedLocalAlloc, realLocalAlloc);
     hooked += Hook("kernel32.dll", "GlobalAlloc", &CountedGlobalAlloc, realGlobalAlloc);
     hooked += Hook("kernel32.dll", "VirtualAlloc", &CountedVirtualAlloc, realVirtualAlloc);
-    resolvedPath = TempFile("zandrel-alloc.txt", TypicalText());
+    PathCallback::Answer(TempFile("zandrel-alloc.txt", TypicalText()));
     allocations = 0;
     for (int i = 0; i < imports; ++i) {
-        importDesc(0, 0, "README.TXT\0", description, ResolveToCurrentFile);
+        importDesc(0, 0, "README.TXT\0", description, &PathCallback::Resolve);
     }
-    ::DeleteFileA(resolvedPath.c_str());
+    ::DeleteFileA(PathCallback::path.c_str());
     std::printf("allocation imports hooked: %d\n", hooked);
     std::printf("imports: %d\n", imports);
     std::printf("description bytes: %zu\n", std::strlen(description));
@@ -236,8 +265,8 @@ int Soak(const char* root, int imports)
     }
     // A first round settles whatever the system caches on first use.
     for (const std::string& file : files) {
-        resolvedPath = file;
-        importDesc(0, 0, "README.TXT\0", description, ResolveToCurrentFile);
+        PathCallback::Answer(file);
+        importDesc(0, 0, "README.TXT\0", description, &PathCallback::Resolve);
     }
     const std::uintptr_t handlesBefore = NextHandleValue();
     const SIZE_T memoryBefore = CommittedBytes();
@@ -247,8 +276,8 @@ int Soak(const char* root, int imports)
     LARGE_INTEGER t0, t1;
     ::QueryPerformanceCounter(&t0);
     for (int i = 0; i < imports; ++i) {
-        resolvedPath = files[static_cast<std::size_t>(i) % files.size()];
-        importDesc(0, 0, "README.TXT\0", description, ResolveToCurrentFile);
+        PathCallback::Answer(files[static_cast<std::size_t>(i) % files.size()]);
+        importDesc(0, 0, "README.TXT\0", description, &PathCallback::Resolve);
         produced += description[0] != '\0' ? 1 : 0;
         if (i % 1000 == 0) {
             handlesPeak = std::max(handlesPeak, NextHandleValue());
@@ -309,12 +338,15 @@ int LoadOnce(const char* dllPath)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: plugin_measure DLL bench|allocations|soak ROOT|load|load-once [N]\n");
+        std::fprintf(stderr,
+                     "usage: plugin_measure DLL bench|allocations|soak ROOT|load|load-once [N]\n");
         return 2;
     }
     const char* dll = argv[1];
     const std::string mode = argv[2];
-    auto count = [&](int index, int fallback) { return argc > index ? std::atoi(argv[index]) : fallback; };
+    auto count = [&](int index, int fallback) {
+        return argc > index ? std::atoi(argv[index]) : fallback;
+    };
     if (mode == "load") {
         return Load(dll, count(3, 200));
     }

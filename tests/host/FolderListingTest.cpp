@@ -51,32 +51,30 @@ struct JoinRow {
     const char* joined;
 };
 
-class JoinPathTable : public ::testing::TestWithParam<JoinRow> {};
-
-TEST_P(JoinPathTable, OneSeparatorBetween)
+TEST(JoinPath, OneSeparatorBetween)
 {
-    NameCharset charset = NameCharset::Ascii();
-    if (GetParam().shiftJis) {
-        for (unsigned b = 0x81; b <= 0x9F; ++b) {
-            charset.leadByte[b] = true;
+    // clang-format off
+    const JoinRow rows[] = {
+        {"plain", false, "C:\\items", "A.TXT", "C:\\items\\A.TXT"},
+        {"drive_root", false, "C:\\", "A.TXT", "C:\\A.TXT"},
+        {"empty_folder", false, "", "A.TXT", "A.TXT"},
+        {"empty_name", false, "C:\\items", "", "C:\\items"},
+        // 0x83 0x5C is one character: its 0x5C is no separator.
+        {"trail_byte_5c", true, "C:\\\x83\x5C", "A.TXT", "C:\\\x83\x5C\\A.TXT"},
+        {"same_bytes_single_byte", false, "C:\\\x83\x5C", "A.TXT", "C:\\\x83\x5C" "A.TXT"},
+    };
+    // clang-format on
+    for (const JoinRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        NameCharset charset = NameCharset::Ascii();
+        if (row.shiftJis) {
+            for (unsigned b = 0x81; b <= 0x9F; ++b) {
+                charset.leadByte[b] = true;
+            }
         }
+        EXPECT_EQ(JoinPath(row.folder, row.file, charset), row.joined);
     }
-    EXPECT_EQ(JoinPath(GetParam().folder, GetParam().file, charset), GetParam().joined);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, JoinPathTable,
-    ::testing::Values(JoinRow{"plain", false, "C:\\items", "A.TXT", "C:\\items\\A.TXT"},
-                      JoinRow{"drive_root", false, "C:\\", "A.TXT", "C:\\A.TXT"},
-                      JoinRow{"empty_folder", false, "", "A.TXT", "A.TXT"},
-                      JoinRow{"empty_name", false, "C:\\items", "", "C:\\items"},
-                      // 0x83 0x5C is one character: its 0x5C is no separator.
-                      JoinRow{"trail_byte_5c", true, "C:\\\x83\x5C", "A.TXT",
-                              "C:\\\x83\x5C\\A.TXT"},
-                      JoinRow{"same_bytes_single_byte", false, "C:\\\x83\x5C", "A.TXT",
-                              "C:\\\x83\x5C"
-                              "A.TXT"}),
-    [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
 
 } // namespace
 } // namespace zandrel::host

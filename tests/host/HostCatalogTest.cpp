@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "host/HostProcess.h"
+#include "support/CodePage932.h"
 #include "support/SettingsRegistry.h"
 #include "support/TempDirectory.h"
 
@@ -298,51 +299,47 @@ struct BadInputRow {
     const char* message; // part of what standard error says
 };
 
-class HostBadInputTable : public ::testing::TestWithParam<BadInputRow> {};
-
-TEST_P(HostBadInputTable, RefusedWithAMessageAndNonZeroExit)
+TEST(HostBadInput, RefusedWithAMessageAndNonZeroExit)
 {
-    const BadInputRow& row = GetParam();
-    const HostRun run = RunHost(row.args);
-    EXPECT_EQ(run.exitCode, row.exitCode);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err.rfind("quorbit-host: ", 0), 0u) << run.err;
-    EXPECT_NE(run.err.find(row.message), std::string::npos) << run.err;
+    const BadInputRow rows[] = {
+        {"missing_dll",
+         {"--dll", "Z:\\nowhere\\ZandrelPlugin.dll", "info"},
+         1,
+         "no plug-in at Z:\\nowhere\\ZandrelPlugin.dll"},
+        {"dll_without_the_exports",
+         {"--dll", "C:\\windows\\system32\\version.dll", "info"},
+         1,
+         "is not a description plug-in: it lacks the exports ImportDesc_ParentItem, "
+         "RegisterDescPlugins, ModuleInfo"},
+        {"not_a_dll",
+         {"--dll", WinePath(ZANDREL_SOURCE_DIR "/samples/crlf-readme/README.TXT"), "info"},
+         1,
+         "cannot load the plug-in"},
+        {"missing_folder", {"catalog", "Z:\\nowhere\\items"}, 1, "no folder Z:\\nowhere\\items"},
+        {"file_as_folder",
+         {"import", WinePath(ZANDREL_SOURCE_DIR "/samples/crlf-readme/README.TXT")},
+         1,
+         "is a file, not a folder"},
+        {"unknown_command", {"frobnicate"}, 2, "unknown command 'frobnicate'"},
+        {"no_command", {}, 2, "no command given"},
+        {"import_without_folder", {"import"}, 2, "import wants a folder"},
+    };
+    for (const BadInputRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const HostRun run = RunHost(row.args);
+        EXPECT_EQ(run.exitCode, row.exitCode);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("quorbit-host: ", 0), 0u) << run.err;
+        EXPECT_NE(run.err.find(row.message), std::string::npos) << run.err;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, HostBadInputTable,
-    ::testing::Values(
-        BadInputRow{"missing_dll",
-                    {"--dll", "Z:\\nowhere\\ZandrelPlugin.dll", "info"},
-                    1,
-                    "no plug-in at Z:\\nowhere\\ZandrelPlugin.dll"},
-        BadInputRow{"dll_without_the_exports",
-                    {"--dll", "C:\\windows\\system32\\version.dll", "info"},
-                    1,
-                    "is not a description plug-in: it lacks the exports ImportDesc_ParentItem, "
-                    "RegisterDescPlugins, ModuleInfo"},
-        BadInputRow{
-            "not_a_dll",
-            {"--dll", WinePath(ZANDREL_SOURCE_DIR "/samples/crlf-readme/README.TXT"), "info"},
-            1,
-            "cannot load the plug-in"},
-        BadInputRow{
-            "missing_folder", {"catalog", "Z:\\nowhere\\items"}, 1, "no folder Z:\\nowhere\\items"},
-        BadInputRow{"file_as_folder",
-                    {"import", WinePath(ZANDREL_SOURCE_DIR "/samples/crlf-readme/README.TXT")},
-                    1,
-                    "is a file, not a folder"},
-        BadInputRow{"unknown_command", {"frobnicate"}, 2, "unknown command 'frobnicate'"},
-        BadInputRow{"no_command", {}, 2, "no command given"},
-        BadInputRow{"import_without_folder", {"import"}, 2, "import wants a folder"}),
-    [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
 
 // Run by its own ctest entry with LC_ALL=ja_JP.UTF-8, which gives Wine's
 // processes the ANSI code page 932.
-TEST_F(HostRunTest, CodePage932CatalogIsTheSame)
+using HostRunOnCodePage932 = zandrel::test::OnCodePage932<HostRunTest>;
+
+TEST_F(HostRunOnCodePage932, CatalogIsTheSame)
 {
-    ASSERT_EQ(::GetACP(), 932u);
     const HostRun run = RunHost({"catalog", SamplesDir()});
     ExpectCatalogOfSamples(run);
 }

@@ -41,58 +41,49 @@ struct MatchRow {
     bool matches;
 };
 
-class MaskMatchTable : public ::testing::TestWithParam<MatchRow> {};
-
-TEST_P(MaskMatchTable, MatchesLikeWindows)
+TEST(MatchesMask, MatchesLikeWindows)
 {
-    const MatchRow& row = GetParam();
-    const NameCharset charset = row.charset == Charset::ShiftJis ? ShiftJisCharset()
-                                : row.charset == Charset::Latin1 ? Latin1Charset()
-                                                                 : NameCharset::Ascii();
-    EXPECT_EQ(MatchesMask(row.mask, row.file, charset), row.matches)
-        << "mask '" << row.mask << "', file '" << row.file << "'";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, MaskMatchTable,
-    ::testing::Values(
-        MatchRow{"exact_name", Charset::Ascii, "README.TXT", "README.TXT", true},
-        MatchRow{"case_ignored", Charset::Ascii, "README.TXT", "ReadMe.txt", true},
-        MatchRow{"longer_name_is_not_exact", Charset::Ascii, "README.TXT", "README.TXT.BAK", false},
-        MatchRow{"prefix_is_not_enough", Charset::Ascii, "README.TXT", "README.TX", false},
-        MatchRow{"star_extension", Charset::Ascii, "*.TXT", "notes.txt", true},
-        MatchRow{"star_takes_dots", Charset::Ascii, "*.TXT", "a.b.c.txt", true},
-        MatchRow{"star_takes_nothing", Charset::Ascii, "*.TXT", ".txt", true},
-        MatchRow{"star_wrong_extension", Charset::Ascii, "*.TXT", "notes.txt2", false},
-        MatchRow{"star_backtracks", Charset::Ascii, "*A*B", "xAyAzB", true},
-        MatchRow{"star_backtracks_and_fails", Charset::Ascii, "*A*B", "xAyAzBc", false},
-        MatchRow{"two_stars_in_a_row", Charset::Ascii, "**.TXT", "x.txt", true},
-        MatchRow{"question_is_one_char", Charset::Ascii, "FILE?.TXT", "FILE1.TXT", true},
-        MatchRow{"question_is_not_zero_chars", Charset::Ascii, "FILE?.TXT", "FILE.TXT", false},
-        MatchRow{"question_is_not_two_chars", Charset::Ascii, "FILE?.TXT", "FILE12.TXT", false},
-        MatchRow{"star_star_matches_no_dot", Charset::Ascii, "*.*", "LICENSE", true},
-        MatchRow{"name_star_matches_no_extension", Charset::Ascii, "README.*", "README", true},
-        MatchRow{"star_dot_matches_no_extension", Charset::Ascii, "*.", "README", true},
-        MatchRow{"star_dot_refuses_extension", Charset::Ascii, "*.", "README.TXT", false},
-        MatchRow{"no_extension_is_not_txt", Charset::Ascii, "*.TXT", "README", false},
-        MatchRow{"empty_mask_matches_nothing", Charset::Ascii, "", "README.TXT", false},
-        MatchRow{"star_alone", Charset::Ascii, "*", "anything.at.all", true},
-        MatchRow{"ascii_does_not_fold_accents", Charset::Ascii, "\xC9T\xC9.TXT", "\xE9t\xE9.txt",
-                 false},
-        MatchRow{"code_page_folds_accents", Charset::Latin1, "\xC9T\xC9.TXT", "\xE9t\xE9.txt",
-                 true},
+    const MatchRow rows[] = {
+        {"exact_name", Charset::Ascii, "README.TXT", "README.TXT", true},
+        {"case_ignored", Charset::Ascii, "README.TXT", "ReadMe.txt", true},
+        {"longer_name_is_not_exact", Charset::Ascii, "README.TXT", "README.TXT.BAK", false},
+        {"prefix_is_not_enough", Charset::Ascii, "README.TXT", "README.TX", false},
+        {"star_extension", Charset::Ascii, "*.TXT", "notes.txt", true},
+        {"star_takes_dots", Charset::Ascii, "*.TXT", "a.b.c.txt", true},
+        {"star_takes_nothing", Charset::Ascii, "*.TXT", ".txt", true},
+        {"star_wrong_extension", Charset::Ascii, "*.TXT", "notes.txt2", false},
+        {"star_backtracks", Charset::Ascii, "*A*B", "xAyAzB", true},
+        {"star_backtracks_and_fails", Charset::Ascii, "*A*B", "xAyAzBc", false},
+        {"two_stars_in_a_row", Charset::Ascii, "**.TXT", "x.txt", true},
+        {"question_is_one_char", Charset::Ascii, "FILE?.TXT", "FILE1.TXT", true},
+        {"question_is_not_zero_chars", Charset::Ascii, "FILE?.TXT", "FILE.TXT", false},
+        {"question_is_not_two_chars", Charset::Ascii, "FILE?.TXT", "FILE12.TXT", false},
+        {"star_star_matches_no_dot", Charset::Ascii, "*.*", "LICENSE", true},
+        {"name_star_matches_no_extension", Charset::Ascii, "README.*", "README", true},
+        {"star_dot_matches_no_extension", Charset::Ascii, "*.", "README", true},
+        {"star_dot_refuses_extension", Charset::Ascii, "*.", "README.TXT", false},
+        {"no_extension_is_not_txt", Charset::Ascii, "*.TXT", "README", false},
+        {"empty_mask_matches_nothing", Charset::Ascii, "", "README.TXT", false},
+        {"star_alone", Charset::Ascii, "*", "anything.at.all", true},
+        {"ascii_does_not_fold_accents", Charset::Ascii, "\xC9T\xC9.TXT", "\xE9t\xE9.txt", false},
+        {"code_page_folds_accents", Charset::Latin1, "\xC9T\xC9.TXT", "\xE9t\xE9.txt", true},
         // 0x83 0x5C is one character; its trail byte is not a '\' nor an 'a'-like letter.
-        MatchRow{"question_takes_a_double_byte_char", Charset::ShiftJis, "?.TXT", "\x83\x5C.TXT",
-                 true},
-        MatchRow{"single_byte_run_of_two_is_two_chars", Charset::Ascii, "?.TXT", "\x83\x5C.TXT",
-                 false},
-        MatchRow{"trail_byte_is_not_folded", Charset::ShiftJis, "\x82\x61.TXT", "\x82\x41.TXT",
-                 false},
-        MatchRow{"double_byte_exact", Charset::ShiftJis, "\x95\x5C*.TXT", "\x95\x5C\x8E\xA6.txt",
-                 true},
+        {"question_takes_a_double_byte_char", Charset::ShiftJis, "?.TXT", "\x83\x5C.TXT", true},
+        {"single_byte_run_of_two_is_two_chars", Charset::Ascii, "?.TXT", "\x83\x5C.TXT", false},
+        {"trail_byte_is_not_folded", Charset::ShiftJis, "\x82\x61.TXT", "\x82\x41.TXT", false},
+        {"double_byte_exact", Charset::ShiftJis, "\x95\x5C*.TXT", "\x95\x5C\x8E\xA6.txt", true},
         // A mask ending in a lead byte alone must not read past its end.
-        MatchRow{"lone_lead_byte_at_mask_end", Charset::ShiftJis, "A\x82", "A\x82", true}),
-    [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
+        {"lone_lead_byte_at_mask_end", Charset::ShiftJis, "A\x82", "A\x82", true},
+    };
+    for (const MatchRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const NameCharset charset = row.charset == Charset::ShiftJis ? ShiftJisCharset()
+                                    : row.charset == Charset::Latin1 ? Latin1Charset()
+                                                                     : NameCharset::Ascii();
+        EXPECT_EQ(MatchesMask(row.mask, row.file, charset), row.matches)
+            << "mask '" << row.mask << "', file '" << row.file << "'";
+    }
+}
 
 struct SplitRow {
     const char* name;
@@ -100,21 +91,21 @@ struct SplitRow {
     std::vector<std::string> masks;
 };
 
-class SplitMaskTable : public ::testing::TestWithParam<SplitRow> {};
-
-TEST_P(SplitMaskTable, SplitsTheRegisteredText)
+TEST(SplitMaskText, SplitsTheRegisteredText)
 {
-    EXPECT_EQ(SplitMaskText(GetParam().joined), GetParam().masks);
+    const SplitRow rows[] = {
+        {"defaults", "README.TXT;*.TXT", {"README.TXT", "*.TXT"}},
+        {"single", "*.TXT", {"*.TXT"}},
+        {"empty_text", "", {}},
+        {"empty_fields_dropped", ";a;;b;", {"a", "b"}},
+        {"blanks_cut_at_the_ends", " *.NFO ;\t*.DIZ", {"*.NFO", "*.DIZ"}},
+        {"inner_blank_kept", "FILE ID.DIZ", {"FILE ID.DIZ"}},
+    };
+    for (const SplitRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(SplitMaskText(row.joined), row.masks);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SplitMaskTable,
-    ::testing::Values(SplitRow{"defaults", "README.TXT;*.TXT", {"README.TXT", "*.TXT"}},
-                      SplitRow{"single", "*.TXT", {"*.TXT"}}, SplitRow{"empty_text", "", {}},
-                      SplitRow{"empty_fields_dropped", ";a;;b;", {"a", "b"}},
-                      SplitRow{"blanks_cut_at_the_ends", " *.NFO ;\t*.DIZ", {"*.NFO", "*.DIZ"}},
-                      SplitRow{"inner_blank_kept", "FILE ID.DIZ", {"FILE ID.DIZ"}}),
-    [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
 
 TEST(FirstMatchingMask, EarliestMaskWins)
 {

@@ -46,30 +46,23 @@ constexpr LineLimitRow SingleByteRows[] = {
     {"lead_byte_value_is_one_byte", "0x82 CR one CR two", 1, "0x82 CR"},
 };
 
-class LineLimitSingleByteTable : public ::testing::TestWithParam<LineLimitRow> {};
-
-TEST_P(LineLimitSingleByteTable, KeepsTheFirstLinesWithTheirBreaks)
+TEST(ApplyLineLimit, KeepsTheFirstLinesWithTheirBreaks)
 {
-    const LineLimitRow& row = GetParam();
     test::ScopedCodePage codePage;
-    EXPECT_EQ(Limited(row), Spelled(row.expected));
+    for (const LineLimitRow& row : SingleByteRows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(Limited(row), Spelled(row.expected));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, LineLimitSingleByteTable, ::testing::ValuesIn(SingleByteRows),
-                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
-
-class LineLimitDoubleByteTable : public ::testing::TestWithParam<LineLimitRow> {};
-
-TEST_P(LineLimitDoubleByteTable, StepsOverTrailBytes)
+TEST(ApplyLineLimit, StepsOverTrailBytes)
 {
-    const LineLimitRow& row = GetParam();
     auto codePage = test::ShiftJis();
-    EXPECT_EQ(Limited(row), Spelled(row.expected));
+    for (const LineLimitRow& row : test::DoubleByteLineLimitRows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(Limited(row), Spelled(row.expected));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, LineLimitDoubleByteTable,
-                         ::testing::ValuesIn(test::DoubleByteLineLimitRows),
-                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
 
 } // namespace
 } // namespace zandrel

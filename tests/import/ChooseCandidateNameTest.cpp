@@ -34,30 +34,28 @@ const NameRow NameRows[] = {
     {"empty_list", {}, -1},
 };
 
-class ChooseCandidateNameTable : public ::testing::TestWithParam<NameRow> {};
-
-TEST_P(ChooseCandidateNameTable, PointsAtTheChosenName)
+TEST(ChooseCandidateName, PointsAtTheChosenName)
 {
-    const NameRow& row = GetParam();
     auto codePage = test::ShiftJis();
-    std::string list;
-    std::vector<std::size_t> offsets;
-    for (const std::string& name : row.names) {
-        offsets.push_back(list.size());
-        list += name;
+    for (const NameRow& row : NameRows) {
+        SCOPED_TRACE(row.name);
+        std::string list;
+        std::vector<std::size_t> offsets;
+        for (const std::string& name : row.names) {
+            offsets.push_back(list.size());
+            list += name;
+            list += '\0';
+        }
         list += '\0';
-    }
-    list += '\0';
-    const char* chosen = ChooseCandidateName(list.data());
-    const std::size_t expected = row.chosen < 0 ? 0 : offsets[static_cast<std::size_t>(row.chosen)];
-    EXPECT_EQ(chosen - list.data(), static_cast<std::ptrdiff_t>(expected)) << chosen;
-    if (row.chosen < 0) {
-        EXPECT_STREQ(chosen, "");
+        const char* chosen = ChooseCandidateName(list.data());
+        const std::size_t expected =
+            row.chosen < 0 ? 0 : offsets[static_cast<std::size_t>(row.chosen)];
+        EXPECT_EQ(chosen - list.data(), static_cast<std::ptrdiff_t>(expected)) << chosen;
+        if (row.chosen < 0) {
+            EXPECT_STREQ(chosen, "");
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, ChooseCandidateNameTable, ::testing::ValuesIn(NameRows),
-                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
 
 } // namespace
 } // namespace zandrel

@@ -1,8 +1,6 @@
 // The double-byte behaviour again with the real code page 932 that Wine gives
 // under LC_ALL=ja_JP.UTF-8, the code-page facts taken from the system.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,7 +10,7 @@
 #include "import/DoubleByteRows.h"
 #include "import/ImportFileFixture.h"
 #include "import/NormaliseDescriptionText.h"
-#include "platform/CodePageFacts.h"
+#include "support/CodePage932.h"
 #include "support/SpelledBytes.h"
 
 namespace zandrel {
@@ -20,16 +18,7 @@ namespace {
 
 using test::Spelled;
 
-// Fixes the facts from the system for each test, as the library start does.
-class CodePage932 : public test::ImportFileFixture {
-protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(::GetACP(), 932u) << "run with LC_ALL=ja_JP.UTF-8";
-        InitCodePageFacts();
-        ASSERT_TRUE(DbcsEnabled);
-    }
-};
+using CodePage932 = test::OnCodePage932<test::ImportFileFixture>;
 
 TEST_F(CodePage932, LeadBytesAreThoseOfShiftJis)
 {

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <ostream>
 #include <string>
 
 #include "import/ConvertMarkedText.h"
@@ -44,26 +43,21 @@ std::string SquashDefaultRuns(const std::string& text)
     return squashed;
 }
 
-class MarkedTextTable : public ::testing::TestWithParam<MarkedTextRow> {
-protected:
-    void SetUp() override { ExpectLatinCodePage(); }
-};
-
-TEST_P(MarkedTextTable, LeavesTheConvertedText)
+TEST(ConvertReadText, LeavesTheConvertedText)
 {
-    const MarkedTextRow& row = GetParam();
-    const std::string result = test::ConvertedRead(Spelled(row.read), row.fileName);
-    ASSERT_LT(result.size(), ReadBufferSize) << "zero-terminated";
+    ASSERT_NO_FATAL_FAILURE(ExpectLatinCodePage());
+    for (const MarkedTextRow& row : test::MarkedTextRows) {
+        SCOPED_TRACE(row.name);
+        const std::string result = test::ConvertedRead(Spelled(row.read), row.fileName);
+        ASSERT_LT(result.size(), ReadBufferSize) << "zero-terminated";
 #if defined(_WIN32)
-    const std::string expected = Spelled(row.expected);
+        const std::string expected = Spelled(row.expected);
 #else
-    const std::string expected = Spelled(row.standIn != nullptr ? row.standIn : row.expected);
+        const std::string expected = Spelled(row.standIn != nullptr ? row.standIn : row.expected);
 #endif
-    EXPECT_EQ(row.anyDefaultRun ? SquashDefaultRuns(result) : result, expected);
+        EXPECT_EQ(row.anyDefaultRun ? SquashDefaultRuns(result) : result, expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, MarkedTextTable, ::testing::ValuesIn(test::MarkedTextRows),
-                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
 
 // WideToAnsi writes whole characters only, as many as fit.
 struct FitRow {
@@ -72,11 +66,6 @@ struct FitRow {
     std::size_t capacity;
     const char* expected; // spelled
 };
-
-void PrintTo(const FitRow& row, std::ostream* out)
-{
-    *out << row.name;
-}
 
 const FitRow FitRows[] = {
     {"all_fit", u"abc", 3, "abc"},
@@ -92,25 +81,20 @@ const FitRow FitRows[] = {
      8, "? a ?"},
 };
 
-class WideToAnsiFit : public ::testing::TestWithParam<FitRow> {
-protected:
-    void SetUp() override { ExpectLatinCodePage(); }
-};
-
-TEST_P(WideToAnsiFit, WritesWholeCharactersWithinTheCapacity)
+TEST(WideToAnsi, WritesWholeCharactersWithinTheCapacity)
 {
-    const FitRow& row = GetParam();
-    char out[16];
-    std::memset(out, '#', sizeof out);
-    const std::size_t written = WideToAnsi(row.wide.data(), row.wide.size(), out, row.capacity);
-    EXPECT_EQ(std::string(out, written), Spelled(row.expected));
-    EXPECT_EQ(std::string(out + row.capacity, sizeof out - row.capacity),
-              std::string(sizeof out - row.capacity, '#'))
-        << "nothing written past the capacity";
+    ASSERT_NO_FATAL_FAILURE(ExpectLatinCodePage());
+    for (const FitRow& row : FitRows) {
+        SCOPED_TRACE(row.name);
+        char out[16];
+        std::memset(out, '#', sizeof out);
+        const std::size_t written = WideToAnsi(row.wide.data(), row.wide.size(), out, row.capacity);
+        EXPECT_EQ(std::string(out, written), Spelled(row.expected));
+        EXPECT_EQ(std::string(out + row.capacity, sizeof out - row.capacity),
+                  std::string(sizeof out - row.capacity, '#'))
+            << "nothing written past the capacity";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, WideToAnsiFit, ::testing::ValuesIn(FitRows),
-                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
 
 #if defined(_WIN32)
 // Every byte of the OEM code page converts as OemToCharBuffA converts it, the

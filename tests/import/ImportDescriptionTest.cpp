@@ -6,8 +6,11 @@
 #include "import/ImportLimits.h"
 #include "support/AllocationCounter.h"
 #include "support/FakeFileSource.h"
+#include "support/HostBuffer.h"
+#include "support/PathCallback.h"
 #include "support/ScopedCodePage.h"
 #include "support/SpelledBytes.h"
+#include "support/TextPieces.h"
 
 namespace zandrel {
 namespace {
@@ -15,44 +18,17 @@ namespace {
 using test::FakeFileSource;
 using test::Spelled;
 
-constexpr char Sentinel = '#';
-constexpr std::size_t ProbeSize = 2 * NormalisedBufferSize; // room to see any overrun
-
-// What the host's callback hands back, and what it was asked.
-const char* resolvedPath = nullptr;
-const char* askedName = nullptr;
-int resolveCalls = 0;
-
-const char* ZANDREL_STDCALL ResolveForTest(const char* name)
-{
-    askedName = name;
-    ++resolveCalls;
-    return resolvedPath;
-}
-
-// The host's Description buffer, every byte a sentinel before the import.
-struct HostBuffer {
-    std::string bytes = std::string(ProbeSize, Sentinel);
-
-    [[nodiscard]] bool Untouched() const { return bytes == std::string(ProbeSize, Sentinel); }
-    [[nodiscard]] std::string Text() const { return std::string(bytes.c_str()); }
-    // Every byte after the terminating zero is still the sentinel.
-    [[nodiscard]] bool NothingPastTheZero() const
-    {
-        const std::size_t zero = bytes.find('\0');
-        return zero != std::string::npos &&
-               bytes.find_first_not_of(Sentinel, zero + 1) == std::string::npos;
-    }
-};
+using test::HostBuffer;
+using test::Letters;
+using test::PathCallback;
+using test::Repeat;
 
 HostBuffer Import(FakeFileSource& source, LineLimit limit = {},
                   const char* path = "C:\\item\\README.TXT", const char* names = "README.TXT\0")
 {
-    resolvedPath = path;
-    askedName = nullptr;
-    resolveCalls = 0;
+    PathCallback::Answer(path);
     HostBuffer host;
-    ImportDescription(names, host.bytes.data(), ResolveForTest, source, limit);
+    ImportDescription(names, host.data(), &PathCallback::Resolve, source, limit);
     EXPECT_FALSE(source.isOpen) << "the file is closed on every way out";
     return host;
 }
@@ -94,46 +70,32 @@ const ImportRow ImportRows[] = {
 };
 // clang-format on
 
-class ImportDescriptionTable : public ::testing::TestWithParam<ImportRow> {};
-
-TEST_P(ImportDescriptionTable, WritesTheTextOnceOrNothing)
+TEST(ImportDescription, WritesTheTextOnceOrNothing)
 {
-    const ImportRow& row = GetParam();
     test::ScopedCodePage codePage;
-    FakeFileSource source;
-    source.content = Spelled(row.content);
-    row.prepare(source);
-    const HostBuffer host = Import(source, row.limit, row.path);
-    EXPECT_EQ(resolveCalls, 1);
-    if (row.expected == nullptr) {
-        EXPECT_TRUE(host.Untouched());
-    } else {
-        EXPECT_EQ(host.Text(), Spelled(row.expected));
-        EXPECT_TRUE(host.NothingPastTheZero());
+    for (const ImportRow& row : ImportRows) {
+        SCOPED_TRACE(row.name);
+        FakeFileSource source;
+        source.content = Spelled(row.content);
+        row.prepare(source);
+        const HostBuffer host = Import(source, row.limit, row.path);
+        EXPECT_EQ(PathCallback::calls, 1);
+        if (row.expected == nullptr) {
+            EXPECT_TRUE(host.Untouched());
+        } else {
+            EXPECT_EQ(host.Text(), Spelled(row.expected));
+            EXPECT_TRUE(host.NothingPastTheZero());
+        }
+        EXPECT_EQ(source.openCalls, row.path != nullptr && *row.path != '\0' ? 1 : 0);
+        EXPECT_EQ(source.closeCalls, row.opened ? 1 : 0);
     }
-    EXPECT_EQ(source.openCalls, row.path != nullptr && *row.path != '\0' ? 1 : 0);
-    EXPECT_EQ(source.closeCalls, row.opened ? 1 : 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, ImportDescriptionTable, ::testing::ValuesIn(ImportRows),
-                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
-
-std::string Repeat(const std::string& piece, std::size_t times)
-{
-    std::string text;
-    for (std::size_t i = 0; i < times; ++i) {
-        text += piece;
-    }
-    return text;
 }
 
 TEST(ImportDescription, ReadsOnceAtMostTheReadLimit)
 {
     test::ScopedCodePage codePage;
     FakeFileSource source;
-    for (int i = 0; i < 10000; ++i) {
-        source.content += static_cast<char>('a' + i % 26);
-    }
+    source.content = Letters(10000);
     const HostBuffer host = Import(source);
     EXPECT_EQ(source.readCalls, 1);
     EXPECT_EQ(source.requestedBytes, ReadLimit);
@@ -167,8 +129,8 @@ TEST(ImportDescription, AsksForTheChosenNameOnce)
     source.content = "text";
     static constexpr char names[] = "A\\B.TXT\0C.TXT\0";
     const HostBuffer host = Import(source, {}, "C:\\C.TXT", names);
-    EXPECT_EQ(resolveCalls, 1);
-    EXPECT_EQ(askedName, names + 8);
+    EXPECT_EQ(PathCallback::calls, 1);
+    EXPECT_EQ(PathCallback::askedName, names + 8);
     EXPECT_EQ(host.Text(), "text");
 }
 
@@ -177,9 +139,9 @@ TEST(ImportDescription, EmptyListAsksForTheEmptyName)
     test::ScopedCodePage codePage;
     FakeFileSource source;
     const HostBuffer host = Import(source, {}, "", "");
-    EXPECT_EQ(resolveCalls, 1);
-    ASSERT_NE(askedName, nullptr);
-    EXPECT_STREQ(askedName, "");
+    EXPECT_EQ(PathCallback::calls, 1);
+    ASSERT_NE(PathCallback::askedName, nullptr);
+    EXPECT_STREQ(PathCallback::askedName, "");
     EXPECT_EQ(source.openCalls, 0);
     EXPECT_TRUE(host.Untouched());
 }
@@ -197,7 +159,7 @@ const BoundRow BoundRows[] = {
     {"fits_exactly", false, std::string(4095, 'x'), std::string(4095, 'x')},
     // 2,048 one-byte lines: 6,142 bytes normalised. The cut after 4,095 bytes
     // ends on a CR LF, which the trim then removes.
-    {"one_char_lf_lines", false, Repeat("a\n", 2047) + "a", Repeat("a\r\n", 1364) + "a"},
+    {"one_char_lf_lines", false, test::WorstCaseText(), Repeat("a\r\n", 1364) + "a"},
     {"cut_exposes_crlf", false, std::string(4093, 'x') + "\ny", std::string(4093, 'x')},
     // The character at bytes 4,094 and 4,095 does not fit whole.
     {"cut_before_straddling_character", true, "a\na\n" + Repeat("\x82\xA0", 2045) + "z",
@@ -209,59 +171,57 @@ const BoundRow BoundRows[] = {
      std::string(4094, 'x') + "\x82"},
 };
 
-class BoundedCopyTable : public ::testing::TestWithParam<BoundRow> {};
-
-TEST_P(BoundedCopyTable, WritesNothingPastTheCapacity)
+TEST(ImportDescription, WritesNothingPastTheCapacity)
 {
-    const BoundRow& row = GetParam();
-    test::ScopedCodePage codePage(row.dbcs, {0x81, 0x9F, 0xE0, 0xFC});
-    FakeFileSource source;
-    source.content = row.content;
-    const HostBuffer host = Import(source);
-    EXPECT_EQ(host.Text().size(), row.expected.size());
-    EXPECT_EQ(host.Text(), row.expected);
-    EXPECT_TRUE(host.NothingPastTheZero());
-    EXPECT_EQ(host.bytes.find_first_not_of(Sentinel, DescriptionCapacity), std::string::npos);
+    for (const BoundRow& row : BoundRows) {
+        SCOPED_TRACE(row.name);
+        test::ScopedCodePage codePage(row.dbcs, {0x81, 0x9F, 0xE0, 0xFC});
+        FakeFileSource source;
+        source.content = row.content;
+        const HostBuffer host = Import(source);
+        EXPECT_EQ(host.Text().size(), row.expected.size());
+        EXPECT_EQ(host.Text(), row.expected);
+        EXPECT_TRUE(host.NothingPastTheZero());
+        EXPECT_TRUE(host.SentinelsFrom(DescriptionCapacity));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, BoundedCopyTable, ::testing::ValuesIn(BoundRows),
-                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
 
 TEST(ImportDescription, AllocatesNothing)
 {
     FakeFileSource worst;
-    worst.content = Repeat("a\n", 2047) + "a";
+    worst.content = test::WorstCaseText();
     FakeFileSource dbcs;
     dbcs.content = std::string(4094, 'x') + "\x82\xA0";
     // Marked texts convert through the wide buffer, bad sequences included.
     FakeFileSource utf8;
-    utf8.content = "\xEF\xBB\xBF" + Repeat("\xE3\x81\x82\xFF\n", 900);
+    utf8.content = test::Utf8Mark + Repeat("\xE3\x81\x82\xFF\n", 900);
     FakeFileSource utf16;
-    utf16.content = "\xFF\xFE" + Repeat(std::string("a\0\n\0\x3D\xD8", 6), 700);
+    utf16.content = test::Utf16LeMark + Repeat(std::string("a\0\n\0\x3D\xD8", 6), 700);
     // So do UTF-8 without a mark and the OEM text of a .DIZ file.
     FakeFileSource unmarked;
     unmarked.content = Repeat("\xE3\x81\x82\n", 1100);
     FakeFileSource diz;
     diz.content = Repeat("\xC9\xCD\x82\n", 1100);
     auto codePage = test::ShiftJis();
-    std::string host(ProbeSize, Sentinel);
-    resolvedPath = "C:\\r.txt";
+    HostBuffer host;
+    PathCallback::Answer("C:\\r.txt");
 
     long allocations = -1;
     {
         const test::AllocationCounter counter;
-        ImportDescription("README.TXT\0", host.data(), ResolveForTest, worst,
+        ImportDescription("README.TXT\0", host.data(), &PathCallback::Resolve, worst,
                           LineLimit{true, 4000});
-        ImportDescription("README.TXT\0", host.data(), ResolveForTest, utf8, LineLimit{});
-        ImportDescription("README.TXT\0", host.data(), ResolveForTest, utf16, LineLimit{});
-        ImportDescription("README.TXT\0", host.data(), ResolveForTest, unmarked, LineLimit{});
-        ImportDescription("FILE_ID.DIZ\0", host.data(), ResolveForTest, diz, LineLimit{});
-        ImportDescription("README.TXT\0", host.data(), ResolveForTest, dbcs, LineLimit{});
+        ImportDescription("README.TXT\0", host.data(), &PathCallback::Resolve, utf8, LineLimit{});
+        ImportDescription("README.TXT\0", host.data(), &PathCallback::Resolve, utf16, LineLimit{});
+        ImportDescription("README.TXT\0", host.data(), &PathCallback::Resolve, unmarked,
+                          LineLimit{});
+        ImportDescription("FILE_ID.DIZ\0", host.data(), &PathCallback::Resolve, diz, LineLimit{});
+        ImportDescription("README.TXT\0", host.data(), &PathCallback::Resolve, dbcs, LineLimit{});
         allocations = counter.Count();
     }
     EXPECT_EQ(allocations, 0);
     EXPECT_EQ(utf8.readCalls + utf16.readCalls + unmarked.readCalls + diz.readCalls, 4);
-    EXPECT_EQ(host.c_str(), std::string(4094, 'x'));
+    EXPECT_EQ(host.Text(), std::string(4094, 'x'));
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include "import/ImportDescription.h"
 #include "import/ImportLimits.h"
 #include "platform/PlatformFileSource.h"
+#include "support/HostBuffer.h"
+#include "support/PathCallback.h"
 #include "support/ScopedCodePage.h"
 #include "support/TempDirectory.h"
 
@@ -16,8 +18,6 @@ namespace zandrel::test {
 
 class ImportFileFixture : public ::testing::Test {
 protected:
-    static constexpr char Sentinel = '#';
-
     // Imports `content` from a file named `name`, the one name offered;
     // returns the description.
     std::string ImportFile(const std::string& content, const std::string& name = "README.TXT")
@@ -29,34 +29,19 @@ protected:
     // Imports from path_, offered as `name`, into a host buffer of sentinels.
     std::string Run(const std::string& name = "README.TXT")
     {
-        host_.assign(2 * NormalisedBufferSize, Sentinel);
-        currentPath_ = path_.c_str();
+        host_.Refill();
+        PathCallback::Answer(path_);
         PlatformFileSource source;
         const std::string names = name + '\0'; // and the string's own zero closes the list
-        ImportDescription(names.c_str(), host_.data(), &ResolveToCurrentPath, source, limit_);
-        return std::string(host_.c_str());
-    }
-
-    [[nodiscard]] bool Untouched() const
-    {
-        return host_.find_first_not_of(Sentinel) == std::string::npos;
-    }
-    [[nodiscard]] bool NothingPastTheZero() const
-    {
-        const std::size_t zero = host_.find('\0');
-        return zero != std::string::npos &&
-               host_.find_first_not_of(Sentinel, zero + 1) == std::string::npos;
+        ImportDescription(names.c_str(), host_.data(), &PathCallback::Resolve, source, limit_);
+        return host_.Text();
     }
 
     LineLimit limit_;
     ScopedCodePage codePage_; // single-byte unless a test installs another
     TempDirectory dir_;
     std::string path_;
-    std::string host_;
-
-private:
-    static const char* ZANDREL_STDCALL ResolveToCurrentPath(const char*) { return currentPath_; }
-    static inline const char* currentPath_ = nullptr;
+    HostBuffer host_;
 };
 
 } // namespace zandrel::test

@@ -8,20 +8,13 @@
 #include "import/ImportDescription.h"
 #include "import/ImportFileFixture.h"
 #include "import/ImportLimits.h"
+#include "support/TextPieces.h"
 
 namespace zandrel {
 namespace {
 
 using test::ImportFileFixture;
-
-std::string Letters(std::size_t count)
-{
-    std::string text;
-    for (std::size_t i = 0; i < count; ++i) {
-        text += static_cast<char>('a' + i % 26);
-    }
-    return text;
-}
+using test::Letters;
 
 std::string NumberedLines(int count)
 {
@@ -47,20 +40,11 @@ TEST_F(ImportFileFixture, AZeroByteAtOffset100EndsTheText)
 
 TEST_F(ImportFileFixture, OneCharacterLinesStayWithinTheDescriptionCapacity)
 {
-    std::string content;
-    for (int i = 0; i < 2047; ++i) {
-        content += "a\n";
-    }
-    content += 'a';
+    const std::string content = test::WorstCaseText();
     ASSERT_EQ(content.size(), ReadLimit);
-    std::string expected;
-    for (int i = 0; i < 1364; ++i) {
-        expected += "a\r\n";
-    }
-    expected += 'a';
-    EXPECT_EQ(ImportFile(content), expected);
-    EXPECT_TRUE(NothingPastTheZero());
-    EXPECT_EQ(host_.find_first_not_of(Sentinel, DescriptionCapacity), std::string::npos);
+    EXPECT_EQ(ImportFile(content), test::Repeat("a\r\n", 1364) + "a");
+    EXPECT_TRUE(host_.NothingPastTheZero());
+    EXPECT_TRUE(host_.SentinelsFrom(DescriptionCapacity));
 }
 
 TEST_F(ImportFileFixture, TheLimitKeepsTwentyOfThirtyLines)
@@ -81,13 +65,13 @@ TEST_F(ImportFileFixture, AMissingFileLeavesTheDescriptionAlone)
 {
     path_ = (dir_.Path() / "missing.txt").string();
     Run();
-    EXPECT_TRUE(Untouched());
+    EXPECT_TRUE(host_.Untouched());
 }
 
 TEST_F(ImportFileFixture, AnEmptyFileLeavesTheDescriptionAlone)
 {
     ImportFile("");
-    EXPECT_TRUE(Untouched());
+    EXPECT_TRUE(host_.Untouched());
 }
 
 } // namespace

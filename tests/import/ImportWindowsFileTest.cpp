@@ -29,7 +29,7 @@ TEST_F(ImportFileFixture, A300BytePathIsNotCutToTheFileItsFirst259BytesName)
     path_ = longPath + "\\" + std::string(300 - PathLimit - 1, 'x');
     ASSERT_EQ(path_.size(), 300u);
     Run();
-    EXPECT_TRUE(Untouched());
+    EXPECT_TRUE(host_.Untouched());
 }
 
 UniqueFile OpenElsewhere(const std::string& path, DWORD shareMode)
@@ -53,7 +53,7 @@ TEST_F(ImportFileFixture, AFileOpenWithoutReadSharingGivesNoDescription)
         const UniqueFile writer = OpenElsewhere(path_, FILE_SHARE_WRITE);
         ASSERT_TRUE(writer);
         Run();
-        EXPECT_TRUE(Untouched());
+        EXPECT_TRUE(host_.Untouched());
     }
     EXPECT_EQ(Run(), "locked text") << "readable again once the other handle is closed";
 }

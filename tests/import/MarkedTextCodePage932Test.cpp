@@ -11,12 +11,15 @@
 #include "import/ImportFileFixture.h"
 #include "import/MarkedTextRows.h"
 #include "platform/CodePageConversion.h"
-#include "platform/CodePageFacts.h"
+#include "support/CodePage932.h"
+#include "support/TextPieces.h"
 
 namespace zandrel {
 namespace {
 
-const std::string Utf8Mark = "\xEF\xBB\xBF";
+using test::Repeat;
+using test::Utf8Mark;
+
 // 日本語 in UTF-8, and in Shift-JIS.
 const std::string NihongoUtf8 = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";
 const std::string NihongoShiftJis = "\x93\xFA\x96\x7B\x8C\xEA";
@@ -24,24 +27,8 @@ const std::string NihongoShiftJis = "\x93\xFA\x96\x7B\x8C\xEA";
 const std::string AUtf8 = "\xE3\x81\x82";
 const std::string AShiftJis = "\x82\xA0";
 
-std::string Repeat(const std::string& piece, std::size_t times)
-{
-    std::string text;
-    for (std::size_t i = 0; i < times; ++i) {
-        text += piece;
-    }
-    return text;
-}
-
-class MarkedFile932 : public test::ImportFileFixture {
-protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(::GetACP(), 932u) << "run with LC_ALL=ja_JP.UTF-8";
-        InitCodePageFacts();
-        ASSERT_TRUE(DbcsEnabled);
-    }
-};
+using MarkedFile932 = test::OnCodePage932<test::ImportFileFixture>;
+using Convert932 = test::OnCodePage932<>;
 
 TEST_F(MarkedFile932, Utf8JapaneseBecomesShiftJis)
 {
@@ -51,8 +38,8 @@ TEST_F(MarkedFile932, Utf8JapaneseBecomesShiftJis)
 TEST_F(MarkedFile932, Utf16JapaneseBecomesShiftJis)
 {
     // U+65E5 U+672C U+8A9E
-    EXPECT_EQ(ImportFile(std::string("\xFF\xFE\xE5\x65\x2C\x67\x9E\x8A", 8)), NihongoShiftJis);
-    EXPECT_EQ(ImportFile(std::string("\xFE\xFF\x65\xE5\x67\x2C\x8A\x9E", 8)), NihongoShiftJis);
+    EXPECT_EQ(ImportFile(test::Utf16LeMark + "\xE5\x65\x2C\x67\x9E\x8A"), NihongoShiftJis);
+    EXPECT_EQ(ImportFile(test::Utf16BeMark + "\x65\xE5\x67\x2C\x8A\x9E"), NihongoShiftJis);
 }
 
 TEST_F(MarkedFile932, LettersThatTheCodePageLacksBecomeItsDefaultCharacter)
@@ -78,9 +65,8 @@ TEST_F(MarkedFile932, AConvertedTrailByte0x5CIsPartOfItsCharacter)
     EXPECT_EQ(ImportFile(Utf8Mark + "\xE3\x82\xBD\xE8\xA1\xA8 \r\n"), "\x83\x5C\x95\x5C");
 }
 
-TEST(ConvertReadText932, JudgesTheTextAndTheName)
+TEST_F(Convert932, ReadTextJudgesTheTextAndTheName)
 {
-    ASSERT_EQ(::GetACP(), 932u) << "run with LC_ALL=ja_JP.UTF-8";
     ASSERT_EQ(::GetOEMCP(), 932u);
     const struct {
         const char* name;
@@ -98,9 +84,8 @@ TEST(ConvertReadText932, JudgesTheTextAndTheName)
     }
 }
 
-TEST(WideToAnsi932, WritesOnlyWholeDoubleByteCharacters)
+TEST_F(Convert932, WideToAnsiWritesOnlyWholeDoubleByteCharacters)
 {
-    ASSERT_EQ(::GetACP(), 932u) << "run with LC_ALL=ja_JP.UTF-8";
     const std::u16string wide = u"a\u3042\u3044"; // a あ い
     char out[8];
     EXPECT_EQ(std::string(out, WideToAnsi(wide.data(), wide.size(), out, 5)), "a\x82\xA0\x82\xA2");

@@ -13,15 +13,16 @@
 #include "import/ImportFileFixture.h"
 #include "import/ImportLimits.h"
 #include "support/SpelledBytes.h"
+#include "support/TextPieces.h"
 
 namespace zandrel {
 namespace {
 
+using test::Letters;
 using test::Spelled;
-
-const std::string Utf8Mark = "\xEF\xBB\xBF";
-const std::string Utf16LeMark = "\xFF\xFE";
-const std::string Utf16BeMark = "\xFE\xFF";
+using test::Utf16BeMark;
+using test::Utf16LeMark;
+using test::Utf8Mark;
 
 // ASCII text as UTF-16 code units in either byte order.
 std::string Utf16(const std::string& ascii, bool bigEndian = false)
@@ -31,15 +32,6 @@ std::string Utf16(const std::string& ascii, bool bigEndian = false)
         bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
     }
     return bytes;
-}
-
-std::string Letters(std::size_t count)
-{
-    std::string text;
-    for (std::size_t i = 0; i < count; ++i) {
-        text += static_cast<char>('a' + i % 26);
-    }
-    return text;
 }
 
 class MarkedFile : public test::ImportFileFixture {
@@ -70,8 +62,8 @@ TEST_F(MarkedFile, AMarkAloneGivesTheEmptyDescription)
 {
     for (const std::string& mark : {Utf8Mark, Utf16LeMark, Utf16BeMark}) {
         EXPECT_EQ(ImportFile(mark), "");
-        EXPECT_FALSE(Untouched()) << "the empty description is written";
-        EXPECT_TRUE(NothingPastTheZero());
+        EXPECT_FALSE(host_.Untouched()) << "the empty description is written";
+        EXPECT_TRUE(host_.NothingPastTheZero());
     }
 }
 

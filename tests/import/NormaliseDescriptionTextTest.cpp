@@ -7,11 +7,13 @@
 #include "import/TrimTrailingWhiteSpace.h"
 #include "support/ScopedCodePage.h"
 #include "support/SpelledBytes.h"
+#include "support/TextPieces.h"
 
 namespace zandrel {
 namespace {
 
 using test::NormaliseRow;
+using test::OneCharLines;
 using test::Spelled;
 
 std::string Normalised(const std::string& source)
@@ -53,21 +55,16 @@ constexpr NormaliseRow AsciiRows[] = {
      "twenty SP bytes SP of SP content CR LF next"},
 };
 
-class NormaliseAsciiTable : public ::testing::TestWithParam<std::tuple<NormaliseRow, bool>> {};
-
-TEST_P(NormaliseAsciiTable, GivesTheSameTextInBothScans)
+TEST(NormaliseDescriptionText, AsciiGivesTheSameTextInBothScans)
 {
-    const auto& [row, dbcs] = GetParam();
-    test::ScopedCodePage codePage(dbcs, {0x81, 0x9F, 0xE0, 0xFC});
-    EXPECT_EQ(Normalised(Spelled(row.source)), Spelled(row.expected)) << "source: " << row.source;
+    for (const bool dbcs : {false, true}) {
+        test::ScopedCodePage codePage(dbcs, {0x81, 0x9F, 0xE0, 0xFC});
+        for (const NormaliseRow& row : AsciiRows) {
+            SCOPED_TRACE(std::string(row.name) + (dbcs ? " (double-byte)" : " (single-byte)"));
+            EXPECT_EQ(Normalised(Spelled(row.source)), Spelled(row.expected));
+        }
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, NormaliseAsciiTable,
-                         ::testing::Combine(::testing::ValuesIn(AsciiRows), ::testing::Bool()),
-                         [](const auto& rowInfo) {
-                             return std::string(std::get<0>(rowInfo.param).name) +
-                                    (std::get<1>(rowInfo.param) ? "_dbcs" : "_sbcs");
-                         });
 
 // Bytes from 128 up with a single-byte code page: every one a character.
 constexpr NormaliseRow SingleByteRows[] = {
@@ -77,44 +74,28 @@ constexpr NormaliseRow SingleByteRows[] = {
     {"nbsp_is_content", "0xA0 one 0xA0", "0xA0 one 0xA0"},
 };
 
-class NormaliseSingleByteTable : public ::testing::TestWithParam<NormaliseRow> {};
-
-TEST_P(NormaliseSingleByteTable, TakesEveryByteAsACharacter)
+TEST(NormaliseDescriptionText, SingleByteTakesEveryByteAsACharacter)
 {
-    const NormaliseRow& row = GetParam();
     test::ScopedCodePage codePage;
-    EXPECT_EQ(Normalised(Spelled(row.source)), Spelled(row.expected));
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, NormaliseSingleByteTable, ::testing::ValuesIn(SingleByteRows),
-                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
-
-class NormaliseDoubleByteTable : public ::testing::TestWithParam<NormaliseRow> {};
-
-TEST_P(NormaliseDoubleByteTable, NeverClassifiesATrailByte)
-{
-    const NormaliseRow& row = GetParam();
-    auto codePage = test::ShiftJis();
-    EXPECT_EQ(Normalised(Spelled(row.source)), Spelled(row.expected));
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, NormaliseDoubleByteTable,
-                         ::testing::ValuesIn(test::DoubleByteNormaliseRows),
-                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
-
-std::string OneCharLines(std::size_t lines, char lastByte)
-{
-    std::string text;
-    for (std::size_t i = 1; i < lines; ++i) {
-        text += "a\n";
+    for (const NormaliseRow& row : SingleByteRows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(Normalised(Spelled(row.source)), Spelled(row.expected));
     }
-    return text + lastByte;
+}
+
+TEST(NormaliseDescriptionText, DoubleByteNeverClassifiesATrailByte)
+{
+    auto codePage = test::ShiftJis();
+    for (const NormaliseRow& row : test::DoubleByteNormaliseRows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(Normalised(Spelled(row.source)), Spelled(row.expected));
+    }
 }
 
 TEST(NormaliseDescriptionText, WorstCaseOfTheReadLimitFits)
 {
     test::ScopedCodePage codePage;
-    const std::string source = OneCharLines(2048, 'a');
+    const std::string source = test::WorstCaseText();
     ASSERT_EQ(source.size(), ReadLimit);
     const std::string result = Normalised(source);
     EXPECT_EQ(result.size(), NormalisedMaximum);
@@ -163,35 +144,32 @@ constexpr TrimRow TrimRows[] = {
     {"single_high_byte_then_white", "0xA0 SP", "0xA0", "0xA0"},
 };
 
-class TrimTable : public ::testing::TestWithParam<TrimRow> {};
-
-TEST_P(TrimTable, BothFormsAndTheChoiceByCodePage)
+TEST(TrimTrailingWhiteSpace, BothFormsAndTheChoiceByCodePage)
 {
-    const TrimRow& row = GetParam();
-    auto codePage = test::ShiftJis(); // the forward walk steps with these lead bytes
-    const std::string text = Spelled(row.text);
+    for (const TrimRow& row : TrimRows) {
+        SCOPED_TRACE(row.name);
+        auto codePage = test::ShiftJis(); // the forward walk steps with these lead bytes
+        const std::string text = Spelled(row.text);
 
-    std::string single = text;
-    single.resize(TrimTrailingWhiteSpaceSingleByte(single.data(), single.size()));
-    EXPECT_EQ(single, Spelled(row.singleByte));
+        std::string single = text;
+        single.resize(TrimTrailingWhiteSpaceSingleByte(single.data(), single.size()));
+        EXPECT_EQ(single, Spelled(row.singleByte));
 
-    std::string forward = text;
-    forward.resize(TrimTrailingWhiteSpaceDoubleByte(forward.data()));
-    EXPECT_EQ(forward, Spelled(row.doubleByte));
+        std::string forward = text;
+        forward.resize(TrimTrailingWhiteSpaceDoubleByte(forward.data()));
+        EXPECT_EQ(forward, Spelled(row.doubleByte));
 
-    std::string chosen = text;
-    chosen.resize(TrimTrailingWhiteSpace(chosen.data(), chosen.size()));
-    EXPECT_EQ(chosen, forward) << "DbcsEnabled picks the forward walk";
-    {
-        test::ScopedCodePage singleByte;
-        chosen = text;
+        std::string chosen = text;
         chosen.resize(TrimTrailingWhiteSpace(chosen.data(), chosen.size()));
-        EXPECT_EQ(chosen, single) << "a single-byte code page picks the backward walk";
+        EXPECT_EQ(chosen, forward) << "DbcsEnabled picks the forward walk";
+        {
+            test::ScopedCodePage singleByte;
+            chosen = text;
+            chosen.resize(TrimTrailingWhiteSpace(chosen.data(), chosen.size()));
+            EXPECT_EQ(chosen, single) << "a single-byte code page picks the backward walk";
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, TrimTable, ::testing::ValuesIn(TrimRows),
-                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
 
 } // namespace
 } // namespace zandrel

@@ -11,8 +11,10 @@
 #include <string>
 
 #include "support/ImportTablePatch.h"
+#include "support/PathCallback.h"
 #include "support/PluginLibrary.h"
 #include "support/TempDirectory.h"
+#include "support/TextPieces.h"
 
 namespace zandrel {
 namespace {
@@ -68,12 +70,6 @@ template <typename Fn> void Restore(HMODULE module, const char* dll, const char*
     }
 }
 
-std::string currentPath;
-const char* __stdcall ResolveCurrent(const char*)
-{
-    return currentPath.c_str();
-}
-
 // The value the next new handle gets. Handle tables hand out the lowest free
 // (Wine) or the most recently freed (Windows) slot, so a handle leaked since
 // the last probe moves it. GetProcessHandleCount is no help: Wine reports 0.
@@ -121,8 +117,9 @@ TEST_F(ImportResources, ImportsAllocateNothingOnAnyHeap)
         const char* names;
         std::string path;
     } files[] = {
-        {"UTF8.TXT\0", directory_.Write("UTF8.TXT", "\xEF\xBB\xBF  Gr\xC3\xBC\xC3\x9F!\r\n")},
-        {"UTF16.TXT\0", directory_.Write("UTF16.TXT", std::string("\xFF\xFER\0E\0A\0D\0", 10))},
+        {"UTF8.TXT\0", directory_.Write("UTF8.TXT", test::Utf8Mark + "  Gr\xC3\xBC\xC3\x9F!\r\n")},
+        {"UTF16.TXT\0",
+         directory_.Write("UTF16.TXT", test::Utf16LeMark + std::string("R\0E\0A\0D\0", 8))},
         {"PLAIN.TXT\0", directory_.Write("PLAIN.TXT", "caf\xC3\xA9\r\n")},
         {"FILE_ID.DIZ\0", directory_.Write("FILE_ID.DIZ", "\xC9\xCD\xBB caf\x82\r\n")},
         {"README.TXT\0", file_}, // read last
@@ -131,9 +128,10 @@ TEST_F(ImportResources, ImportsAllocateNothingOnAnyHeap)
     allocations = 0;
     for (int i = 0; i < 1000; ++i) {
         const auto& file = files[i % std::size(files)];
-        currentPath = file.path;
+        test::PathCallback::Answer(file.path);
         description_[0] = 'x';
-        ASSERT_TRUE(plugin_.importDesc(0, 0, file.names, description_, ResolveCurrent));
+        ASSERT_TRUE(
+            plugin_.importDesc(0, 0, file.names, description_, &test::PathCallback::Resolve));
     }
     const long counted = allocations.load();
 
@@ -160,13 +158,15 @@ TEST_F(ImportResources, NoHandleOutlivesAnImportWhateverTheOutcome)
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
 
     const std::string paths[] = {file_, empty, missing, folder, locked};
-    currentPath = file_;
-    plugin_.importDesc(0, 0, "README.TXT\0", description_, ResolveCurrent); // settle caches
+    test::PathCallback::Answer(file_);
+    plugin_.importDesc(0, 0, "README.TXT\0", description_,
+                       &test::PathCallback::Resolve); // settle caches
     const std::uintptr_t before = NextHandleValue();
     int described = 0;
     for (int i = 0; i < 2000; ++i) {
-        currentPath = paths[i % 5];
-        ASSERT_TRUE(plugin_.importDesc(0, 0, "README.TXT\0", description_, ResolveCurrent));
+        test::PathCallback::Answer(paths[i % 5]);
+        ASSERT_TRUE(
+            plugin_.importDesc(0, 0, "README.TXT\0", description_, &test::PathCallback::Resolve));
         described += description_[0] != '\0' ? 1 : 0;
     }
     const std::uintptr_t after = NextHandleValue();

@@ -8,43 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "support/HostBuffer.h"
+#include "support/PathCallback.h"
 #include "support/PluginLibrary.h"
 #include "support/SettingsRegistry.h"
 #include "support/TempDirectory.h"
+#include "support/TextPieces.h"
 
 namespace zandrel::test {
 namespace {
-
-// The host's path callback: counts its calls and answers with a set path.
-struct PathCallback {
-    static inline int calls = 0;
-    static inline std::string lastName;
-    static inline std::string path;
-    static inline bool answerNull = false;
-
-    static void Answer(const std::string& answer)
-    {
-        calls = 0;
-        lastName.clear();
-        path = answer;
-        answerNull = false;
-    }
-    static const char* __stdcall Resolve(const char* name)
-    {
-        ++calls;
-        lastName = name;
-        return answerNull ? nullptr : path.c_str();
-    }
-};
-
-// The host's description buffer: larger than any description, filled with a
-// mark so that a write past the text shows.
-struct DescriptionBuffer {
-    static constexpr std::size_t Size = 8192;
-    char bytes[Size];
-    DescriptionBuffer() { std::memset(bytes, 'X', Size); }
-    [[nodiscard]] std::string Text() const { return std::string(bytes, strnlen(bytes, Size)); }
-};
 
 constexpr char OneName[] = "NOTES.TXT\0";
 
@@ -64,8 +36,8 @@ protected:
     static std::string Import(PluginLibrary& plugin, const std::string& path)
     {
         PathCallback::Answer(path);
-        DescriptionBuffer description;
-        EXPECT_TRUE(plugin.importDesc(0, 0, OneName, description.bytes, &PathCallback::Resolve));
+        HostBuffer description;
+        EXPECT_TRUE(plugin.importDesc(0, 0, OneName, description.data(), &PathCallback::Resolve));
         return description.Text();
     }
 
@@ -225,17 +197,17 @@ TEST_F(PluginBoundaryTest, ActionSlotAndNamesDecideWhetherTheImportRuns)
     ASSERT_TRUE(plugin.Loaded());
     for (const auto& row : rows) {
         PathCallback::Answer(file);
-        DescriptionBuffer description;
+        HostBuffer description;
         const bool result =
             plugin.importDesc(row.actionSlot, 0xDEADBEEF, row.nullNames ? nullptr : OneName,
-                              description.bytes, &PathCallback::Resolve);
+                              description.data(), &PathCallback::Resolve);
         SCOPED_TRACE("action slot " + std::to_string(row.actionSlot) +
                      (row.nullNames ? ", null names" : ""));
         EXPECT_TRUE(result);
         EXPECT_EQ(PathCallback::calls, row.pathCalls);
         EXPECT_EQ(description.Text(), row.description);
         if (row.pathCalls == 1) {
-            EXPECT_EQ(PathCallback::lastName, "NOTES.TXT");
+            EXPECT_STREQ(PathCallback::askedName, "NOTES.TXT");
         }
     }
 }
@@ -245,17 +217,16 @@ TEST_F(PluginBoundaryTest, NoPathGivesTheEmptyDescriptionAndTrue)
     PluginLibrary plugin;
     ASSERT_TRUE(plugin.Loaded());
     for (const bool answerNull : {false, true}) {
-        PathCallback::Answer("");
-        PathCallback::answerNull = answerNull;
-        DescriptionBuffer description;
-        EXPECT_TRUE(plugin.importDesc(0, 0, OneName, description.bytes, &PathCallback::Resolve));
+        PathCallback::Answer(answerNull ? nullptr : "");
+        HostBuffer description;
+        EXPECT_TRUE(plugin.importDesc(0, 0, OneName, description.data(), &PathCallback::Resolve));
         EXPECT_EQ(PathCallback::calls, 1);
         EXPECT_EQ(description.Text(), "");
     }
     // A file that does not exist.
     PathCallback::Answer("C:\\no such directory\\no such file.txt");
-    DescriptionBuffer description;
-    EXPECT_TRUE(plugin.importDesc(0, 0, OneName, description.bytes, &PathCallback::Resolve));
+    HostBuffer description;
+    EXPECT_TRUE(plugin.importDesc(0, 0, OneName, description.data(), &PathCallback::Resolve));
     EXPECT_EQ(description.Text(), "");
 }
 
@@ -270,32 +241,26 @@ TEST_F(PluginBoundaryTest, NullDescriptionWritesNothingAndAnswersFalse)
     const auto raw = FunctionCast<RawImportProc>(plugin.importDesc);
     EXPECT_EQ(raw(0, 0, OneName, nullptr, &PathCallback::Resolve) & 0xFF, 0u);
     EXPECT_EQ(PathCallback::calls, 0);
-    DescriptionBuffer description;
+    HostBuffer description;
     PathCallback::Answer("");
-    EXPECT_EQ(raw(0, 0, OneName, description.bytes, &PathCallback::Resolve) & 0xFF, 1u);
+    EXPECT_EQ(raw(0, 0, OneName, description.data(), &PathCallback::Resolve) & 0xFF, 1u);
 }
 
 TEST_F(PluginBoundaryTest, LongestDescriptionStaysInsideTheBoundedBuffer)
 {
-    // 2,048 one-character lines in 4,095 bytes: CR LF for every LF would make 6,142 bytes.
-    std::string text;
-    while (text.size() < 4095) {
-        text += text.size() % 2 == 0 ? 'a' : '\n';
-    }
+    // CR LF for every LF would make 6,142 bytes.
     const TempDirectory directory;
-    const std::string file = directory.Write("file.txt", text);
+    const std::string file = directory.Write("file.txt", WorstCaseText());
     ASSERT_TRUE(SettingsRegistry::Write("*.TXT", -20)); // no line limit
     PluginLibrary plugin;
     ASSERT_TRUE(plugin.Loaded());
     PathCallback::Answer(file);
-    DescriptionBuffer description;
-    EXPECT_TRUE(plugin.importDesc(0, 0, OneName, description.bytes, &PathCallback::Resolve));
+    HostBuffer description;
+    EXPECT_TRUE(plugin.importDesc(0, 0, OneName, description.data(), &PathCallback::Resolve));
     const std::string result = description.Text();
     EXPECT_LE(result.size(), 4095u);
     EXPECT_EQ(result.substr(0, 5), "a\r\na\r");
-    for (std::size_t i = 4096; i < DescriptionBuffer::Size; ++i) {
-        ASSERT_EQ(description.bytes[i], 'X') << "byte " << i << " written";
-    }
+    EXPECT_TRUE(description.SentinelsFrom(DescriptionCapacity));
 }
 
 } // namespace

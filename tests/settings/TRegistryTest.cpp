@@ -2,7 +2,6 @@
 
 #include <array>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@ namespace zandrel {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using Paths = std::vector<std::string>;
 
 // The message of the ERegistryException that operation raises.
 template <typename Operation> std::string RaisedMessage(Operation operation)
@@ -27,264 +27,260 @@ template <typename Operation> std::string RaisedMessage(Operation operation)
     return "nothing raised";
 }
 
-class TRegistryTest : public ::testing::Test {
-protected:
+// An in-memory registry, and the fault-injecting view of it that TRegistry
+// uses. Whatever a test does, the root key is never closed, and no key is
+// created or deleted by the empty name, which stands for the base key itself.
+struct Scene {
     test::MemoryRegistry memory;
     test::FaultyRegistry api{memory};
 
-    // Opens key K, which holds value V unless type is empty.
-    void OpenValue(TRegistry& registry, std::optional<std::uint32_t> type, const Bytes& data)
-    {
-        memory.AddKey("K");
-        if (type) {
-            memory.SetValue("K", "V", *type, data);
-        }
-        ASSERT_TRUE(registry.OpenExisting("\\K"));
-    }
-
-    void TearDown() override
+    Scene() = default;
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
+    ~Scene()
     {
         EXPECT_EQ(memory.RootCloseCount(), 0u) << "the root key must never be closed";
+        for (const test::RegCallRecord& call : api.Calls()) {
+            const bool onBase = call.name.empty() && (call.kind == test::RegCall::CreateKey ||
+                                                      call.kind == test::RegCall::DeleteKey);
+            EXPECT_FALSE(onBase) << Describe(call);
+        }
     }
 };
 
-TEST_F(TRegistryTest, LeadingBackslashStartsAtTheRootOtherPathsAtTheOpenKey)
+// Tells which key is open by writing to it: at most one handle is open, and
+// the value lands in the key at path ("" for the root; nullptr: no key open).
+void ExpectOpenKey(Scene& scene, TRegistry& registry, const char* path)
 {
-    memory.AddKey("A\\B\\C");
-    memory.SetText("A\\B\\C", "V", "deep");
-    TRegistry registry(api);
-    EXPECT_FALSE(registry.OpenExisting("B")); // nothing open: from the root, which has no B
-    ASSERT_TRUE(registry.OpenExisting("\\A"));
-    ASSERT_TRUE(registry.OpenExisting("B"));
-    ASSERT_TRUE(registry.OpenExisting("C"));
-    EXPECT_EQ(registry.ReadTextValue("V"), "deep");
-    ASSERT_TRUE(registry.OpenExisting("\\A\\B"));
-    // The platform never sees the leading backslash.
-    EXPECT_EQ(api.CallNames(),
-              (std::vector<std::string>{"OpenKey B", "OpenKey A", "OpenKey B", "CloseKey",
-                                        "OpenKey C", "CloseKey", "QueryValue V", "QueryValue V",
-                                        "OpenKey A\\B", "CloseKey"}));
+    if (path == nullptr) {
+        EXPECT_EQ(scene.memory.OpenHandleCount(), 0u);
+        return;
+    }
+    EXPECT_EQ(scene.memory.OpenHandleCount(), 1u);
+    EXPECT_NO_THROW(registry.WriteTextValue("Mark", "here"));
+    EXPECT_TRUE(scene.memory.Value(path, "Mark").has_value()) << "expected open: " << path;
 }
 
-TEST_F(TRegistryTest, OpensWithFullAccessSoAReadOnlyKeyDoesNotOpen)
+enum class Op { OpenExisting, OpenOrCreate };
+
+struct Step {
+    Op op;
+    const char* path;
+    bool succeeds;
+    bool created = false; // OpenOrCreate's report
+};
+
+struct OpenRow {
+    const char* name;
+    std::vector<Step> steps;
+    const char* openAfter;        // the path of the open key; nullptr: none
+    const char* newKey = nullptr; // a key the steps may create
+    bool newKeyExists = false;
+};
+
+// clang-format off
+const OpenRow OpenRows[] = {
+    {"nothing_open_relative_is_from_the_root", {{Op::OpenExisting, "B", true}}, "B"},
+    {"relative_is_from_the_open_key",
+     {{Op::OpenExisting, "\\A", true}, {Op::OpenExisting, "B", true}, {Op::OpenExisting, "C", true}}, "A\\B\\C"},
+    {"backslash_is_from_the_root_with_a_key_open",
+     {{Op::OpenExisting, "\\A\\B", true}, {Op::OpenExisting, "\\B", true}}, "B"},
+    {"relative_missing_below_the_open_key", {{Op::OpenExisting, "\\A\\B", true}, {Op::OpenExisting, "A", false}}, "A\\B"},
+    {"missing_keeps_the_open_key", {{Op::OpenExisting, "\\A", true}, {Op::OpenExisting, "\\Missing", false}}, "A"},
+    {"missing_with_nothing_open", {{Op::OpenExisting, "\\Missing", false}}, nullptr},
+    {"reopening_closes_the_previous_handle", {{Op::OpenExisting, "\\A", true}, {Op::OpenExisting, "\\A", true}}, "A"},
+    // Full access even for reading: a key that refuses writing does not open.
+    {"read_only_does_not_open", {{Op::OpenExisting, "\\R", false}}, nullptr},
+    {"read_only_is_not_created_over", {{Op::OpenExisting, "\\A", true}, {Op::OpenOrCreate, "\\R", false}}, "A"},
+    {"below_read_only_keeps_the_open_key",
+     {{Op::OpenExisting, "\\A", true}, {Op::OpenOrCreate, "\\R\\New", false}}, "A", "R\\New", false},
+    {"create_makes_every_missing_key", {{Op::OpenOrCreate, "\\X\\Y\\Z", true, true}}, "X\\Y\\Z", "X\\Y\\Z", true},
+    {"create_of_an_existing_key_opens_it", {{Op::OpenOrCreate, "\\A\\B", true, false}}, "A\\B"},
+    {"create_relative_to_the_open_key",
+     {{Op::OpenExisting, "\\A", true}, {Op::OpenOrCreate, "N", true, true}}, "A\\N", "A\\N", true},
+    {"create_closes_the_previous_handle",
+     {{Op::OpenOrCreate, "\\A", true}, {Op::OpenOrCreate, "\\B", true}}, "B"},
+    // The root itself through a handle of its own, which may be closed.
+    {"create_of_the_root_opens_it", {{Op::OpenOrCreate, "\\", true, false}}, ""},
+    {"open_of_the_root", {{Op::OpenExisting, "\\A", true}, {Op::OpenExisting, "\\", true}}, ""},
+};
+// clang-format on
+
+TEST(TRegistry, OpensTheKeyThePathNamesAndKeepsTheOldOneOnFailure)
 {
-    memory.AddKey("R");
-    memory.SetReadOnly("R");
-    memory.AddKey("W");
-    TRegistry registry(api);
-    EXPECT_FALSE(registry.OpenExisting("\\R"));
-    EXPECT_FALSE(registry.OpenOrCreate("\\R"));
-    EXPECT_TRUE(registry.OpenExisting("\\W"));
-    EXPECT_TRUE(registry.OpenOrCreate("\\W"));
-    for (const auto& call : api.Calls()) {
-        if (call.kind == test::RegCall::OpenKey || call.kind == test::RegCall::CreateKey) {
-            EXPECT_EQ(call.access, RegKeyAllAccess) << Describe(call);
+    for (const OpenRow& row : OpenRows) {
+        SCOPED_TRACE(row.name);
+        Scene scene;
+        for (const char* key : {"A\\B\\C", "B"}) {
+            scene.memory.AddKey(key);
+        }
+        scene.memory.SetReadOnly("R");
+        {
+            TRegistry registry(scene.api);
+            for (const Step& step : row.steps) {
+                SCOPED_TRACE(step.path);
+                bool created = !step.created;
+                EXPECT_EQ(step.op == Op::OpenExisting ? registry.OpenExisting(step.path)
+                                                      : registry.OpenOrCreate(step.path, &created),
+                          step.succeeds);
+                if (step.op == Op::OpenOrCreate) {
+                    EXPECT_EQ(created, step.created);
+                }
+            }
+            ExpectOpenKey(scene, registry, row.openAfter);
+        }
+        EXPECT_EQ(scene.memory.OpenHandleCount(), 0u) << "destruction closes the open key";
+        if (row.newKey != nullptr) {
+            EXPECT_EQ(scene.memory.HasKey(row.newKey), row.newKeyExists);
         }
     }
 }
 
-TEST_F(TRegistryTest, FailedOpenKeepsTheOpenKey)
-{
-    memory.SetText("A", "V", "kept");
-    memory.SetReadOnly("R");
-    TRegistry registry(api);
-    ASSERT_TRUE(registry.OpenExisting("\\A"));
-    EXPECT_FALSE(registry.OpenExisting("\\Missing"));
-    EXPECT_FALSE(registry.OpenOrCreate("\\R\\New"));
-    EXPECT_EQ(registry.ReadTextValue("V"), "kept");
-    EXPECT_EQ(api.KeysStillOpen(), 1u);
-    EXPECT_EQ(api.KeysClosed(), 0u);
-}
+// Reads from key K, which holds value V unless type is empty.
+struct ReadRow {
+    const char* name;
+    std::optional<std::uint32_t> type;
+    Bytes data;
+    const char* raised; // the exception's message, or null
+};
 
-TEST_F(TRegistryTest, OpenOrCreateMakesEveryMissingKeyAndTellsWhetherItCreated)
+template <typename Read> void ReadFromK(const ReadRow& row, Read read)
 {
-    memory.AddKey("X");
-    {
-        TRegistry registry(api);
-        bool created = false;
-        ASSERT_TRUE(registry.OpenOrCreate("\\X\\Y\\Z", &created));
-        EXPECT_TRUE(created);
-        registry.WriteTextValue("V", "v");
-        ASSERT_TRUE(registry.OpenOrCreate("\\X\\Y\\Z", &created));
-        EXPECT_FALSE(created);
+    SCOPED_TRACE(row.name);
+    Scene scene;
+    scene.memory.AddKey("K");
+    if (row.type) {
+        scene.memory.SetValue("K", "V", *row.type, row.data);
     }
-    EXPECT_TRUE(memory.Value("X\\Y\\Z", "V").has_value());
-    EXPECT_EQ(api.KeysOpened(), 2u);
-    EXPECT_EQ(api.KeysClosed(), 2u); // the first by the second open, the second at destruction
-}
-
-TEST_F(TRegistryTest, OpenOrCreateOfTheRootItselfOpensANewHandle)
-{
-    {
-        TRegistry registry(api);
-        ASSERT_TRUE(registry.OpenOrCreate("\\"));
-    }
-    ASSERT_EQ(api.Calls().size(), 2u);
-    EXPECT_EQ(api.Calls()[0].kind, test::RegCall::OpenKey);
-    EXPECT_EQ(api.Calls()[0].name, "");
-    EXPECT_EQ(api.KeysStillOpen(), 0u);
-}
-
-TEST_F(TRegistryTest, DestructionClosesTheOpenKeyOnly)
-{
-    memory.AddKey("A");
-    {
-        TRegistry registry(api);
-        EXPECT_FALSE(registry.OpenExisting("\\Missing"));
-    }
-    EXPECT_EQ(api.Calls().size(), 1u); // nothing open, nothing closed
-    {
-        TRegistry registry(api);
-        ASSERT_TRUE(registry.OpenExisting("\\A"));
-    }
-    EXPECT_EQ(api.KeysOpened(), 1u);
-    EXPECT_EQ(api.KeysClosed(), 1u);
-    EXPECT_EQ(memory.OpenHandleCount(), 0u);
+    TRegistry registry(scene.api);
+    ASSERT_TRUE(registry.OpenExisting("\\K"));
+    read(registry);
 }
 
 struct TextReadRow {
-    const char* name;
-    std::optional<std::uint32_t> type; // none: the value is missing
-    Bytes data;
+    ReadRow read;
     std::string expected; // the text, when nothing is raised
-    const char* raised;   // the exception's message, or null
 };
 
-void PrintTo(const TextReadRow& row, std::ostream* out)
-{
-    *out << row.name;
-}
+// clang-format off
+const TextReadRow TextReadRows[] = {
+    {{"missing", std::nullopt, {}, nullptr}, ""},
+    {{"sz", RegSz, {'a', 'b', 'c', 0}, nullptr}, "abc"},
+    {{"sz_single_zero", RegSz, {0}, nullptr}, ""},
+    {{"sz_size_zero", RegSz, {}, nullptr}, ""},
+    {{"binary_size_zero", RegBinary, {}, nullptr}, ""},
+    {{"sz_inner_zero", RegSz, {'a', 'b', 0, 'c', 'd', 0}, nullptr}, "ab"},
+    {{"sz_without_zero", RegSz, {'a', 'b', 'c'}, nullptr}, "abc"},
+    {{"expand_sz_unexpanded", RegExpandSz, {'%', 'T', 'E', 'M', 'P', '%', 0}, nullptr}, "%TEMP%"},
+    {{"binary", RegBinary, {'a', 0}, "Invalid data type for 'V'"}, ""},
+    {{"dword", RegDword, {0x14, 0, 0, 0}, "Invalid data type for 'V'"}, ""},
+    {{"none", RegNone, {'a'}, "Invalid data type for 'V'"}, ""},
+};
+// clang-format on
 
-class ReadTextValueTable : public TRegistryTest,
-                           public ::testing::WithParamInterface<TextReadRow> {};
-
-TEST_P(ReadTextValueTable, GivesTheTextUpToItsFirstZeroOrRaises)
+TEST(TRegistry, ReadTextValueGivesTheTextUpToItsFirstZeroOrRaises)
 {
-    const TextReadRow& row = GetParam();
-    TRegistry registry(api);
-    OpenValue(registry, row.type, row.data);
-    if (row.raised == nullptr) {
-        EXPECT_EQ(registry.ReadTextValue("V"), row.expected);
-    } else {
-        EXPECT_EQ(RaisedMessage([&] { (void)registry.ReadTextValue("V"); }), row.raised);
+    for (const TextReadRow& row : TextReadRows) {
+        ReadFromK(row.read, [&](TRegistry& registry) {
+            if (row.read.raised == nullptr) {
+                EXPECT_EQ(registry.ReadTextValue("V"), row.expected);
+            } else {
+                EXPECT_EQ(RaisedMessage([&] { (void)registry.ReadTextValue("V"); }),
+                          row.read.raised);
+            }
+        });
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ReadTextValueTable,
-    ::testing::Values(
-        TextReadRow{"missing", std::nullopt, {}, "", nullptr},
-        TextReadRow{"sz", RegSz, {'a', 'b', 'c', 0}, "abc", nullptr},
-        TextReadRow{"sz_single_zero", RegSz, {0}, "", nullptr},
-        TextReadRow{"sz_size_zero", RegSz, {}, "", nullptr},
-        TextReadRow{"binary_size_zero", RegBinary, {}, "", nullptr},
-        TextReadRow{"sz_inner_zero", RegSz, {'a', 'b', 0, 'c', 'd', 0}, "ab", nullptr},
-        TextReadRow{"sz_without_zero", RegSz, {'a', 'b', 'c'}, "abc", nullptr},
-        TextReadRow{"expand_sz_unexpanded",
-                    RegExpandSz,
-                    {'%', 'T', 'E', 'M', 'P', '%', 0},
-                    "%TEMP%",
-                    nullptr},
-        TextReadRow{"binary", RegBinary, {'a', 0}, "", "Invalid data type for 'V'"},
-        TextReadRow{"dword", RegDword, {0x14, 0, 0, 0}, "", "Invalid data type for 'V'"},
-        TextReadRow{"none", RegNone, {'a'}, "", "Invalid data type for 'V'"}),
-    [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
 
 constexpr std::array<std::uint8_t, 4> Untouched{0xAA, 0xAA, 0xAA, 0xAA};
 
 struct ByteReadRow {
-    const char* name;
-    std::optional<std::uint32_t> type;
-    Bytes data;
+    ReadRow read;
     std::size_t count;                 // bytes read, when nothing is raised
     std::array<std::uint8_t, 4> after; // the destination, which starts as AA AA AA AA
-    const char* raised;
 };
 
-void PrintTo(const ByteReadRow& row, std::ostream* out)
-{
-    *out << row.name;
-}
+// clang-format off
+const ByteReadRow ByteReadRows[] = {
+    {{"missing", std::nullopt, {}, nullptr}, 0, Untouched},
+    {{"binary_four", RegBinary, {0x14, 0, 0, 0}, nullptr}, 4, {0x14, 0, 0, 0}},
+    {{"binary_two", RegBinary, {0xFF, 0xFF}, nullptr}, 2, {0xFF, 0xFF, 0xAA, 0xAA}},
+    {{"binary_empty", RegBinary, {}, nullptr}, 0, Untouched},
+    {{"none_one", RegNone, {0x05}, nullptr}, 1, {0x05, 0xAA, 0xAA, 0xAA}},
+    {{"multi_sz_three", 7, {1, 2, 3}, nullptr}, 3, {1, 2, 3, 0xAA}},
+    {{"binary_five", RegBinary, {1, 2, 3, 4, 5}, "Invalid data type for 'V'"}, 0, Untouched},
+    {{"sz", RegSz, {'2', 0}, "Invalid data type for 'V'"}, 0, Untouched},
+    {{"expand_sz", RegExpandSz, {'2', 0}, "Invalid data type for 'V'"}, 0, Untouched},
+    {{"dword", RegDword, {0x14, 0, 0, 0}, "Invalid data type for 'V'"}, 0, Untouched},
+};
+// clang-format on
 
-class ReadByteValueTable : public TRegistryTest,
-                           public ::testing::WithParamInterface<ByteReadRow> {};
-
-TEST_P(ReadByteValueTable, FillsTheLeadingBytesOrRaises)
+TEST(TRegistry, ReadByteValueFillsTheLeadingBytesOrRaises)
 {
-    const ByteReadRow& row = GetParam();
-    TRegistry registry(api);
-    OpenValue(registry, row.type, row.data);
-    std::array<std::uint8_t, 4> destination = Untouched;
-    const auto read = [&] { return registry.ReadByteValue("V", destination.data(), 4); };
-    if (row.raised == nullptr) {
-        EXPECT_EQ(read(), row.count);
-        EXPECT_EQ(destination, row.after);
-    } else {
-        EXPECT_EQ(RaisedMessage(read), row.raised);
-        EXPECT_EQ(destination, Untouched);
+    for (const ByteReadRow& row : ByteReadRows) {
+        ReadFromK(row.read, [&](TRegistry& registry) {
+            std::array<std::uint8_t, 4> destination = Untouched;
+            const auto read = [&] { return registry.ReadByteValue("V", destination.data(), 4); };
+            if (row.read.raised == nullptr) {
+                EXPECT_EQ(read(), row.count);
+            } else {
+                EXPECT_EQ(RaisedMessage(read), row.read.raised);
+            }
+            EXPECT_EQ(destination, row.after);
+        });
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ReadByteValueTable,
-    ::testing::Values(
-        ByteReadRow{"missing", std::nullopt, {}, 0, Untouched, nullptr},
-        ByteReadRow{"binary_four", RegBinary, {0x14, 0, 0, 0}, 4, {0x14, 0, 0, 0}, nullptr},
-        ByteReadRow{"binary_two", RegBinary, {0xFF, 0xFF}, 2, {0xFF, 0xFF, 0xAA, 0xAA}, nullptr},
-        ByteReadRow{"binary_empty", RegBinary, {}, 0, Untouched, nullptr},
-        ByteReadRow{"none_one", RegNone, {0x05}, 1, {0x05, 0xAA, 0xAA, 0xAA}, nullptr},
-        ByteReadRow{"multi_sz_three", 7, {1, 2, 3}, 3, {1, 2, 3, 0xAA}, nullptr},
-        ByteReadRow{"binary_five", RegBinary, {1, 2, 3, 4, 5}, 0, {}, "Invalid data type for 'V'"},
-        ByteReadRow{"sz", RegSz, {'2', 0}, 0, {}, "Invalid data type for 'V'"},
-        ByteReadRow{"expand_sz", RegExpandSz, {'2', 0}, 0, {}, "Invalid data type for 'V'"},
-        ByteReadRow{"dword", RegDword, {0x14, 0, 0, 0}, 0, {}, "Invalid data type for 'V'"}),
-    [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
-
-TEST_F(TRegistryTest, AReadThatFailsAfterTheSizeWasFoundRaises)
+TEST(TRegistry, AReadThatFailsAfterTheSizeWasFoundRaises)
 {
-    memory.SetText("K", "T", "text");
-    memory.SetValue("K", "B", RegBinary, {1, 2});
-    TRegistry registry(api);
+    Scene scene;
+    scene.memory.SetText("K", "T", "text");
+    scene.memory.SetValue("K", "B", RegBinary, {1, 2});
+    TRegistry registry(scene.api);
     ASSERT_TRUE(registry.OpenExisting("\\K"));
-    api.FailKind(test::RegCall::QueryValue, 2);
+    scene.api.FailKind(test::RegCall::QueryValue, 2);
     EXPECT_EQ(RaisedMessage([&] { (void)registry.ReadTextValue("T"); }),
               "Failed to get data for 'T'");
-    api.FailKind(test::RegCall::QueryValue, 2);
+    scene.api.FailKind(test::RegCall::QueryValue, 2);
     std::array<std::uint8_t, 4> destination{};
     EXPECT_EQ(RaisedMessage([&] { (void)registry.ReadByteValue("B", destination.data(), 4); }),
               "Failed to get data for 'B'");
 }
 
-TEST_F(TRegistryTest, ASizeQueryThatFailsCountsAsMissingButIsNoted)
+TEST(TRegistry, ASizeQueryThatFailsCountsAsMissingButIsNoted)
 {
-    memory.SetText("K", "T", "text");
-    TRegistry registry(api);
+    Scene scene;
+    scene.memory.SetText("K", "T", "text");
+    TRegistry registry(scene.api);
     ASSERT_TRUE(registry.OpenExisting("\\K"));
     EXPECT_EQ(registry.ReadTextValue("Absent"), "");
     EXPECT_FALSE(registry.SkippedUnreadableValue()); // plainly missing
-    api.FailKind(test::RegCall::QueryValue, 1, RegAccessDenied);
+    scene.api.FailKind(test::RegCall::QueryValue, 1, RegAccessDenied);
     EXPECT_EQ(registry.ReadTextValue("T"), "");
     EXPECT_TRUE(registry.SkippedUnreadableValue());
 }
 
-TEST_F(TRegistryTest, WritesTextWithOneZeroAndBytesAsBinary)
+TEST(TRegistry, WritesTextWithOneZeroAndBytesAsBinaryToTheOpenKey)
 {
-    TRegistry registry(api);
+    Scene scene;
+    TRegistry registry(scene.api);
     ASSERT_TRUE(registry.OpenOrCreate("\\K"));
     registry.WriteTextValue("T", "a b");
     registry.WriteTextValue("E", "");
     const std::uint8_t bytes[] = {0xEC, 0xFF, 0xFF, 0xFF};
     registry.WriteByteValue("B", bytes, sizeof bytes);
-    EXPECT_EQ(memory.Value("K", "T"), (test::MemoryValue{RegSz, {'a', ' ', 'b', 0}}));
-    EXPECT_EQ(memory.Value("K", "E"), (test::MemoryValue{RegSz, {0}}));
-    EXPECT_EQ(memory.Value("K", "B"), (test::MemoryValue{RegBinary, {0xEC, 0xFF, 0xFF, 0xFF}}));
+    EXPECT_EQ(scene.memory.Value("K", "T"), (test::MemoryValue{RegSz, {'a', ' ', 'b', 0}}));
+    EXPECT_EQ(scene.memory.Value("K", "E"), (test::MemoryValue{RegSz, {0}}));
+    EXPECT_EQ(scene.memory.Value("K", "B"),
+              (test::MemoryValue{RegBinary, {0xEC, 0xFF, 0xFF, 0xFF}}));
 }
 
-TEST_F(TRegistryTest, AFailedWriteRaisesWithTheValueName)
+TEST(TRegistry, AFailedWriteRaisesWithTheValueName)
 {
-    TRegistry registry(api);
+    Scene scene;
+    TRegistry registry(scene.api);
     ASSERT_TRUE(registry.OpenOrCreate("\\K"));
-    api.FailKind(test::RegCall::SetValue);
+    scene.api.FailKind(test::RegCall::SetValue);
     EXPECT_EQ(RaisedMessage([&] { registry.WriteTextValue("FileMasks", "x"); }),
               "Failed to set data for 'FileMasks'");
     const std::uint8_t byte = 1;
@@ -297,68 +293,70 @@ TEST(RegistryExceptions, AbortCarriesAnEmptyMessage)
     EXPECT_STREQ(EAbort().what(), "");
 }
 
-class DeleteTreeTest : public TRegistryTest {
-protected:
-    void SetUp() override
-    {
-        for (const char* key : {"T\\a\\x", "T\\a\\y\\deep", "T\\b", "T\\c"}) {
-            memory.AddKey(key);
-        }
-        memory.SetText("T\\a\\y\\deep", "V", "v");
-        memory.SetText("T", "V", "v");
-        memory.SetText("Keep", "V", "kept");
-    }
+// Under T: a\x, a\y\deep (with a value), b and c; T and Keep hold values too.
+struct DeleteRow {
+    const char* name;
+    const char* openFirst;   // opened before the delete; nullptr: nothing
+    const char* readOnly;    // a key that refuses deletion; nullptr: none
+    bool failFirstNameFetch; // the first sub-key name fetched (the highest index) fails
+    const char* path;
+    bool deleted;
+    Paths gone;
+    Paths kept;
+    bool registryUnchanged = false;
 };
 
-TEST_F(DeleteTreeTest, DeletesEverythingBelowAndKeepsTheOpenKeyOpen)
-{
-    TRegistry registry(api);
-    ASSERT_TRUE(registry.OpenExisting("\\Keep"));
-    EXPECT_TRUE(registry.DeleteTree("\\T"));
-    EXPECT_FALSE(memory.HasKey("T"));
-    EXPECT_EQ(registry.ReadTextValue("V"), "kept");
-    EXPECT_EQ(api.KeysStillOpen(), 1u);
-    EXPECT_EQ(memory.OpenHandleCount(), 1u);
-}
+// clang-format off
+const DeleteRow DeleteRows[] = {
+    {"everything_below_and_the_open_key_stays_open", "\\Keep", nullptr, false, "\\T", true, {"T"}, {"Keep"}},
+    {"relative_to_the_open_key", "\\T", nullptr, false, "a", true, {"T\\a"}, {"T\\b", "T\\c"}},
+    {"missing_key", nullptr, nullptr, false, "\\Nowhere", false, {}, {}, true},
+    {"never_the_root", nullptr, nullptr, false, "\\", false, {}, {}, true},
+    {"never_the_open_key_through_an_empty_path", "\\T", nullptr, false, "", false, {}, {}, true},
+    {"sub_key_whose_name_cannot_be_fetched_is_skipped", nullptr, nullptr, true, "\\T", false,
+     {"T\\a", "T\\b"}, {"T\\c"}},
+    {"read_only_sub_key_stays_with_the_keys_above_it", nullptr, "T\\a\\x", false, "\\T", false,
+     {"T\\a\\y", "T\\b", "T\\c"}, {"T\\a\\x"}},
+};
+// clang-format on
 
-TEST_F(DeleteTreeTest, ARelativePathIsTakenFromTheOpenKey)
+TEST(TRegistry, DeleteTreeGoesDepthFirstThroughAHandleOfItsOwn)
 {
-    TRegistry registry(api);
-    ASSERT_TRUE(registry.OpenExisting("\\T"));
-    EXPECT_TRUE(registry.DeleteTree("a"));
-    EXPECT_FALSE(memory.HasKey("T\\a"));
-    EXPECT_TRUE(memory.HasKey("T\\b"));
-}
-
-TEST_F(DeleteTreeTest, AMissingKeyIsNotDeleted)
-{
-    const std::string before = memory.Dump();
-    TRegistry registry(api);
-    EXPECT_FALSE(registry.DeleteTree("\\Nowhere"));
-    EXPECT_FALSE(registry.DeleteTree("\\"));
-    EXPECT_EQ(memory.Dump(), before);
-}
-
-TEST_F(DeleteTreeTest, ASubKeyWhoseNameCannotBeFetchedIsSkipped)
-{
-    TRegistry registry(api);
-    api.FailKind(test::RegCall::EnumKey, 1); // the first fetched: the highest index, "c"
-    EXPECT_FALSE(registry.DeleteTree("\\T"));
-    EXPECT_TRUE(memory.HasKey("T\\c"));
-    EXPECT_FALSE(memory.HasKey("T\\a"));
-    EXPECT_FALSE(memory.HasKey("T\\b"));
-    EXPECT_EQ(memory.OpenHandleCount(), 0u);
-}
-
-TEST_F(DeleteTreeTest, AReadOnlySubKeyStaysWithTheKeysAboveIt)
-{
-    memory.SetReadOnly("T\\a\\x");
-    TRegistry registry(api);
-    EXPECT_FALSE(registry.DeleteTree("\\T"));
-    EXPECT_TRUE(memory.HasKey("T\\a\\x"));
-    EXPECT_FALSE(memory.HasKey("T\\a\\y"));
-    EXPECT_FALSE(memory.HasKey("T\\b"));
-    EXPECT_EQ(memory.OpenHandleCount(), 0u);
+    for (const DeleteRow& row : DeleteRows) {
+        SCOPED_TRACE(row.name);
+        Scene scene;
+        for (const char* key : {"T\\a\\x", "T\\a\\y\\deep", "T\\b", "T\\c"}) {
+            scene.memory.AddKey(key);
+        }
+        scene.memory.SetText("T\\a\\y\\deep", "V", "v");
+        scene.memory.SetText("T", "V", "v");
+        scene.memory.SetText("Keep", "V", "kept");
+        if (row.readOnly != nullptr) {
+            scene.memory.SetReadOnly(row.readOnly);
+        }
+        const std::string before = scene.memory.Dump();
+        {
+            TRegistry registry(scene.api);
+            if (row.openFirst != nullptr) {
+                ASSERT_TRUE(registry.OpenExisting(row.openFirst));
+            }
+            if (row.failFirstNameFetch) {
+                scene.api.FailKind(test::RegCall::EnumKey, 1);
+            }
+            EXPECT_EQ(registry.DeleteTree(row.path), row.deleted);
+            if (row.registryUnchanged) {
+                EXPECT_EQ(scene.memory.Dump(), before);
+            }
+            ExpectOpenKey(scene, registry, row.openFirst != nullptr ? row.openFirst + 1 : nullptr);
+        }
+        EXPECT_EQ(scene.memory.OpenHandleCount(), 0u);
+        for (const std::string& key : row.gone) {
+            EXPECT_FALSE(scene.memory.HasKey(key)) << key;
+        }
+        for (const std::string& key : row.kept) {
+            EXPECT_TRUE(scene.memory.HasKey(key)) << key;
+        }
+    }
 }
 
 } // namespace
