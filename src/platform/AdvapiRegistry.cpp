@@ -75,16 +75,18 @@ public:
         return ::RegSetValueExA(ToHkey(key), valueName, 0, type, data, size);
     }
 
-    RegStatus QueryInfoKey(RegKey key, std::uint32_t* subKeyCount,
-                           std::uint32_t* maxSubKeyLength) noexcept override
+    RegStatus QueryInfoKey(RegKey key, std::uint32_t* subKeyCount, std::uint32_t* maxSubKeyLength,
+                           std::uint32_t* valueCount) noexcept override
     {
         DWORD count = 0;
         DWORD longest = 0;
+        DWORD values = 0;
         const LONG status =
             ::RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &count, &longest, nullptr,
-                               nullptr, nullptr, nullptr, nullptr, nullptr);
+                               &values, nullptr, nullptr, nullptr, nullptr);
         *subKeyCount = count;
         *maxSubKeyLength = longest;
+        *valueCount = values;
         return status;
     }
 

@@ -69,10 +69,12 @@ public:
     // RegSetValueExA.
     virtual RegStatus SetValueEx(RegKey key, const char* valueName, std::uint32_t type,
                                  const std::uint8_t* data, std::uint32_t size) noexcept = 0;
-    // RegQueryInfoKeyA, reduced to the number of sub-keys and the length of the
-    // longest sub-key name (without its terminating zero).
+    // RegQueryInfoKeyA, reduced to the number of sub-keys, the length of the
+    // longest sub-key name (without its terminating zero) and the number of
+    // values.
     virtual RegStatus QueryInfoKey(RegKey key, std::uint32_t* subKeyCount,
-                                   std::uint32_t* maxSubKeyLength) noexcept = 0;
+                                   std::uint32_t* maxSubKeyLength,
+                                   std::uint32_t* valueCount) noexcept = 0;
     // RegEnumKeyExA. nameLength: the buffer's capacity in bytes on entry, the
     // name's length without its zero on success.
     virtual RegStatus EnumKeyEx(RegKey key, std::uint32_t index, char* name,

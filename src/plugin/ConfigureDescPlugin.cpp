@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <type_traits>
+#include <utility>
+
 #include "plugin/HostRegistration.h"
 #include "plugin/LibraryModule.h"
 #include "plugin/ZandrelPlugin.h"
@@ -12,12 +15,16 @@
 namespace zandrel {
 namespace {
 
-// The accepted OK: the record the dialog wrote is stored, and the host learns
-// the new masks at once, re-entering its registration callback.
-void SaveAndRegister() noexcept
+// The accepted OK: the dialog's copy becomes the library's record (a move,
+// which cannot fail), is stored, and the host learns the new masks at once,
+// re-entering its registration callback. Saved or not, the settings apply.
+static_assert(std::is_nothrow_move_assignable_v<SettingsRecord>);
+bool CommitSaveAndRegister(SettingsRecord& accepted) noexcept
 {
-    SaveSettings();
+    Settings() = std::move(accepted);
+    const bool saved = SaveSettings();
     RegisterDescPlugins(HostRegisterProc);
+    return saved;
 }
 
 } // namespace
@@ -32,7 +39,7 @@ void ZANDREL_STDCALL ConfigureDescPlugin(std::uint32_t /*reserved*/, HWND ownerW
     // created simply returns. SetupDialogProc stops its own failures; the
     // catch-all keeps this callback a firewall like the exports.
     try {
-        SetupDialogContext context{Settings(), SaveAndRegister};
+        SetupDialogContext context{Settings(), CommitSaveAndRegister};
         ::DialogBoxParamA(LibraryModule(), "ZandrelSetupDialog", ownerWindow, SetupDialogProc,
                           reinterpret_cast<LPARAM>(&context));
     } catch (...) {

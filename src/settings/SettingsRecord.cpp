@@ -14,7 +14,7 @@ void ApplyDefaultSettings(SettingsRecord& record)
     record.maskList.Add("README.TXT");
     record.maskList.Add("*.TXT");
     record.limitFlag = true;
-    record.lineLimit = 20;
+    record.lineLimit = DefaultLineLimit;
 }
 
 } // namespace zandrel

@@ -14,6 +14,9 @@ struct SettingsRecord {
     std::int32_t lineLimit = 0;
 };
 
+// The line limit of the defaults, and of a key without LimitLines.
+inline constexpr std::int32_t DefaultLineLimit = 20;
+
 // The library's one record. Start values: empty list, flag clear, limit 0.
 SettingsRecord& Settings() noexcept;
 

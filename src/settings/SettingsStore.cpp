@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "settings/MaskListEncoding.h"
 #include "settings/RegistryExceptions.h"
@@ -43,8 +44,26 @@ void WriteSettingsValues(TRegistry& registry, const SettingsRecord& record)
     registry.WriteByteValue(LimitLinesValue, bytes.data(), bytes.size());
 }
 
+// The legacy key with everything below it, then each key above it that is
+// left with neither a sub-key nor a value: the vendor's other products and
+// plug-ins keep theirs.
+void DeleteLegacyKey(TRegistry& registry)
+{
+    if (!registry.DeleteTree(LegacyKeyPath)) {
+        return;
+    }
+    std::string parent = LegacyKeyPath;
+    for (auto cut = parent.rfind('\\'); cut != 0 && cut != std::string::npos;
+         cut = parent.rfind('\\')) {
+        parent.resize(cut);
+        if (!registry.DeleteKeyIfEmpty(parent.c_str())) {
+            return;
+        }
+    }
+}
+
 // Moves settings just read from the legacy key into a new settings key. The
-// legacy tree goes only once both values are written, and a settings key left
+// legacy key goes only once both values are written, and a settings key left
 // half-written is removed again, so that the next start reads the legacy key
 // once more: the settings are never gone from both places.
 void TakeOverLegacySettings(TRegistry& registry, const SettingsRecord& record)
@@ -64,7 +83,7 @@ void TakeOverLegacySettings(TRegistry& registry, const SettingsRecord& record)
         registry.DeleteTree(SettingsKeyPath);
         throw;
     }
-    registry.DeleteTree(LegacyVendorKeyPath);
+    DeleteLegacyKey(registry);
 }
 
 } // namespace
@@ -74,22 +93,24 @@ void LoadSettings(RegistryApi& api, SettingsRecord& record) noexcept
     try {
         TRegistry registry(api);
         bool legacy = false;
-        if (!registry.OpenExisting(SettingsKeyPath)) {
+        if (!registry.OpenForReading(SettingsKeyPath)) {
             legacy = true;
-            if (!registry.OpenExisting(LegacyKeyPath)) {
+            if (!registry.OpenForReading(LegacyKeyPath)) {
                 ApplyDefaultSettings(record);
                 return;
             }
         }
         DecodeMaskList(registry.ReadTextValue(FileMasksValue).c_str(), record.maskList);
-        // A stored value shorter than four bytes replaces only the low bytes.
-        LimitBytes bytes = ToLittleEndian(record.lineLimit);
-        registry.ReadByteValue(LimitLinesValue, bytes.data(), bytes.size());
-        record.lineLimit = FromLittleEndian(bytes);
-        record.limitFlag = record.lineLimit >= 0;
-        if (!record.limitFlag) {
-            record.lineLimit = Negated(record.lineLimit);
-        }
+        // A stored value shorter than four bytes gives the low bytes; one with
+        // no bytes, or none at all, gives the default. 0 is what an unticked
+        // box with count 0 writes.
+        LimitBytes bytes{};
+        const std::int32_t stored =
+            registry.ReadByteValue(LimitLinesValue, bytes.data(), bytes.size()) == 0
+                ? DefaultLineLimit
+                : FromLittleEndian(bytes);
+        record.limitFlag = stored > 0;
+        record.lineLimit = stored < 0 ? Negated(stored) : stored;
         // A value whose size could not be asked for was read as missing; such a
         // load is not complete enough to replace the legacy tree.
         if (legacy && !registry.SkippedUnreadableValue()) {
@@ -100,7 +121,7 @@ void LoadSettings(RegistryApi& api, SettingsRecord& record) noexcept
     }
 }
 
-void SaveSettings(RegistryApi& api, const SettingsRecord& record) noexcept
+bool SaveSettings(RegistryApi& api, const SettingsRecord& record) noexcept
 {
     try {
         TRegistry registry(api);
@@ -108,8 +129,11 @@ void SaveSettings(RegistryApi& api, const SettingsRecord& record) noexcept
             throw EAbort();
         }
         WriteSettingsValues(registry, record);
+        return true;
     } catch (...) {
-        // As for the load: the save stops at its first failure, silently.
+        // As for the load: the save stops at its first failure; the caller
+        // tells the user.
+        return false;
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The settings record in the current user's registry. Neither operation ever
-// reports a failure: each stops at its first registry failure, keeps what it
-// did before, and returns normally.
+// The settings record in the current user's registry. Each operation stops at
+// its first registry failure, keeps what it did before, and returns normally;
+// only the save tells whether it wrote the settings.
 
 #include "platform/RegistryApi.h"
 #include "settings/SettingsRecord.h"
@@ -13,21 +13,22 @@ namespace zandrel {
 inline constexpr const char* SettingsKeyPath =
     "\\Software\\Marrowick\\Quorbit\\Plugins\\ZandrelPlugin";
 // "\Marrowick\Quorbit\Plugins\ZandrelPlugin": read only when the settings key
-// does not open; taken over into the settings key, after which the legacy
-// vendor key "\Marrowick" is deleted with everything below it.
+// does not open; taken over into the settings key, after which it is deleted
+// with everything below it, and so is each key above it that is left empty.
 inline constexpr const char* LegacyKeyPath = "\\Marrowick\\Quorbit\\Plugins\\ZandrelPlugin";
-inline constexpr const char* LegacyVendorKeyPath = "\\Marrowick";
 
 // Fills record from the settings key, else from the legacy key, else with the
-// defaults. Never creates a key unless it takes over the legacy settings.
+// defaults; reads with read access only. Never creates a key unless it takes
+// over the legacy settings.
 void LoadSettings(RegistryApi& api, SettingsRecord& record) noexcept;
-// Writes record to the settings key, creating it if needed.
-void SaveSettings(RegistryApi& api, const SettingsRecord& record) noexcept;
+// Writes record to the settings key, creating it if needed. True when both
+// values were written.
+bool SaveSettings(RegistryApi& api, const SettingsRecord& record) noexcept;
 
 #if defined(_WIN32)
 // The forms the plug-in calls: the real registry and the library's record.
 void LoadSettings() noexcept;
-void SaveSettings() noexcept;
+bool SaveSettings() noexcept;
 #endif
 
 } // namespace zandrel

@@ -8,9 +8,9 @@ void LoadSettings() noexcept
     LoadSettings(AdvapiRegistry(), Settings());
 }
 
-void SaveSettings() noexcept
+bool SaveSettings() noexcept
 {
-    SaveSettings(AdvapiRegistry(), Settings());
+    return SaveSettings(AdvapiRegistry(), Settings());
 }
 
 } // namespace zandrel

@@ -28,15 +28,25 @@ const char* TRegistry::SubKeyOf(const char* path) noexcept
     return path[0] == '\\' ? path + 1 : path;
 }
 
-bool TRegistry::OpenExisting(const char* path) noexcept
+bool TRegistry::Open(const char* path, std::uint32_t access) noexcept
 {
     RegKey key = RegKey::None;
     const RegKey base = BaseFor(path, RelativeBase());
-    if (api_.OpenKeyEx(base, SubKeyOf(path), 0, RegKeyAllAccess, &key) != RegSuccess) {
+    if (api_.OpenKeyEx(base, SubKeyOf(path), 0, access, &key) != RegSuccess) {
         return false;
     }
     openKey_ = Own(key);
     return true;
+}
+
+bool TRegistry::OpenExisting(const char* path) noexcept
+{
+    return Open(path, RegKeyAllAccess);
+}
+
+bool TRegistry::OpenForReading(const char* path) noexcept
+{
+    return Open(path, RegKeyRead);
 }
 
 bool TRegistry::OpenOrCreate(const char* path, bool* created) noexcept
@@ -152,11 +162,37 @@ bool TRegistry::DeleteTreeFrom(RegKey relativeBase, const char* path) noexcept
     return api_.DeleteKey(base, subKey) == RegSuccess;
 }
 
+bool TRegistry::DeleteKeyIfEmpty(const char* path) noexcept
+{
+    const RegKey base = BaseFor(path, RelativeBase());
+    const char* subKey = SubKeyOf(path);
+    if (*subKey == '\0') {
+        return false;
+    }
+    RegKey key = RegKey::None;
+    if (api_.OpenKeyEx(base, subKey, 0, RegKeyRead, &key) != RegSuccess) {
+        return false;
+    }
+    std::uint32_t subKeys = 0;
+    std::uint32_t longest = 0;
+    std::uint32_t values = 0;
+    {
+        const UniqueRegistryKey owned = Own(key); // closed before the key goes
+        if (api_.QueryInfoKey(key, &subKeys, &longest, &values) != RegSuccess || subKeys != 0 ||
+            values != 0) {
+            return false;
+        }
+    }
+    // The values of a key go with it, so a key that holds any is not ours to delete.
+    return api_.DeleteKey(base, subKey) == RegSuccess;
+}
+
 void TRegistry::DeleteSubKeys(RegKey key) noexcept
 {
     std::uint32_t count = 0;
     std::uint32_t longest = 0;
-    if (api_.QueryInfoKey(key, &count, &longest) != RegSuccess) {
+    std::uint32_t values = 0;
+    if (api_.QueryInfoKey(key, &count, &longest, &values) != RegSuccess) {
         return;
     }
     char name[MaxKeyNameLength + 1];

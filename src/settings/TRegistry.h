@@ -19,11 +19,14 @@ public:
     TRegistry(const TRegistry&) = delete;
     TRegistry& operator=(const TRegistry&) = delete;
 
-    // Open (with full access, even for reading) or create the key at path and
-    // make it the open key. On failure the key open before stays open.
-    // created, if given, tells whether this call created the key.
+    // Open (with full access) or create the key at path and make it the open
+    // key. On failure the key open before stays open. created, if given, tells
+    // whether this call created the key.
     bool OpenExisting(const char* path) noexcept;
     bool OpenOrCreate(const char* path, bool* created = nullptr) noexcept;
+    // As OpenExisting, with read access only: a key the user may read but not
+    // change opens too.
+    bool OpenForReading(const char* path) noexcept;
 
     // The text of a REG_SZ or REG_EXPAND_SZ value (unexpanded), up to its first
     // zero byte; empty when the value is missing or empty. Raises
@@ -44,6 +47,9 @@ public:
     // through a handle of its own: the open key stays open. True when the key
     // itself was deleted.
     bool DeleteTree(const char* path) noexcept;
+    // Deletes the key at path only when it has neither a sub-key nor a value.
+    // True when it was deleted.
+    bool DeleteKeyIfEmpty(const char* path) noexcept;
 
     // True once a read has taken a value as missing because asking for its
     // size failed for some other reason than the value being absent.
@@ -53,6 +59,7 @@ private:
     [[nodiscard]] RegKey RelativeBase() const noexcept;
     [[nodiscard]] RegKey BaseFor(const char* path, RegKey relativeBase) const noexcept;
     static const char* SubKeyOf(const char* path) noexcept;
+    bool Open(const char* path, std::uint32_t access) noexcept;
     [[nodiscard]] UniqueRegistryKey Own(RegKey key) noexcept
     {
         return UniqueRegistryKey(key, {&api_});

@@ -55,7 +55,7 @@ void SetDefaultButton(HWND dialog, bool addIsDefault)
     SendItem(dialog, IDOK, BM_SETSTYLE, addIsDefault ? BS_PUSHBUTTON : BS_DEFPUSHBUTTON, TRUE);
 }
 
-INT_PTR OnInitDialog(HWND dialog, const SetupDialogContext& context)
+INT_PTR OnInitDialog(HWND dialog, SetupDialogContext& context)
 {
     CentreOnDesktop(dialog);
     SendItem(dialog, IDC_MASK_EDIT, EM_LIMITTEXT, MaskTypingLimit);
@@ -67,7 +67,7 @@ INT_PTR OnInitDialog(HWND dialog, const SetupDialogContext& context)
     return FALSE; // no default focus; none is set here either
 }
 
-void OnOk(HWND dialog, const SetupDialogContext& context)
+void OnOk(HWND dialog, SetupDialogContext& context)
 {
     WindowDialogControls controls(dialog);
     const HWND maskEdit = ::GetDlgItem(dialog, IDC_MASK_EDIT);
@@ -82,7 +82,9 @@ void OnOk(HWND dialog, const SetupDialogContext& context)
     if (!CollectSettings(controls, context.settings)) {
         return;
     }
-    context.accepted();
+    if (!context.accepted(context.settings)) {
+        controls.ShowError(SettingsNotSavedText);
+    }
     ::EndDialog(dialog, 0);
 }
 
@@ -91,7 +93,7 @@ void OnCancel(HWND dialog)
     ::EndDialog(dialog, 0);
 }
 
-INT_PTR OnCommand(HWND dialog, const SetupDialogContext& context, WORD id, WORD code)
+INT_PTR OnCommand(HWND dialog, SetupDialogContext& context, WORD id, WORD code)
 {
     WindowDialogControls controls(dialog);
     switch (id) {
@@ -144,8 +146,8 @@ INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
             ::SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
         }
         // Null for the few messages that come before WM_INITDIALOG.
-        const auto* context =
-            reinterpret_cast<const SetupDialogContext*>(::GetWindowLongPtrA(dialog, GWLP_USERDATA));
+        auto* context =
+            reinterpret_cast<SetupDialogContext*>(::GetWindowLongPtrA(dialog, GWLP_USERDATA));
         if (context == nullptr) {
             return FALSE;
         }

@@ -2,9 +2,9 @@
 // one at a time: call N fails for N = 1, 2, ... until a run makes fewer than N
 // calls. After every run the invariants must hold: no key is left open (but
 // the one whose close failed), the root key is never closed, nothing outside
-// the plug-in's keys changes, and the next library start finds the user's
-// settings. Rows are given only where the outcome differs from the usual one,
-// named by the failed call and its occurrence.
+// the plug-in's keys and the legacy key's emptied parents changes, and the next
+// library start finds the user's settings. Rows are given only where the outcome differs from the
+// usual one, named by the failed call and its occurrence.
 
 #include <gtest/gtest.h>
 
@@ -26,8 +26,12 @@ using test::SettingsKey;
 constexpr RegStatus Injected = 1009; // ERROR_BADDB: a status no call returns here by itself
 
 const SettingsRecord UserSettings = Record({"My Notes.txt", "*.DIZ"}, false, 20);
-const SettingsRecord MasksOnly = Record({"My Notes.txt", "*.DIZ"}, true, 0);
+// LimitLines read as missing: the default limit.
+const SettingsRecord MasksOnly = Record({"My Notes.txt", "*.DIZ"}, true, 20);
 const SettingsRecord MasksRejected = Record({"My Notes.txt", "*.DIZ"}, false, 0);
+
+// Beside the legacy key under the vendor's key: it keeps that key in place.
+constexpr const char* VendorSibling = "Marrowick\\Other";
 
 // A failed call and how often a call of that description came before it, 1 first.
 using FailedCall = std::pair<std::string, int>;
@@ -101,7 +105,8 @@ TEST(SettingsStoreFaults, LoadFromTheSettingsKey)
     // The first query of a value asks its size: a failure there reads it as
     // missing and goes on; the second reads the data: a failure ends the load.
     const std::map<FailedCall, SettingsRecord> loaded = {
-        {{std::string("OpenKey ") + SettingsKey, 1}, test::DefaultRecord()}, // no legacy key
+        // The legacy key is read, but the settings key that exists stays in force.
+        {{std::string("OpenKey ") + SettingsKey, 1}, Record({"old.txt"}, true, 20)},
         {{"QueryValue FileMasks", 1}, Record({}, false, 20)},
         {{"QueryValue FileMasks", 2}, Record({}, false, 0)},
         {{"QueryValue LimitLines", 1}, MasksOnly},
@@ -113,6 +118,7 @@ TEST(SettingsStoreFaults, LoadFromTheSettingsKey)
         [&](test::MemoryRegistry& memory) {
             PutNeighbour(memory);
             PutUserSettings(memory, SettingsKey);
+            memory.SetText(LegacyKey, "FileMasks", "old.txt");
             before = memory.Dump();
         },
         [&](test::FaultyRegistry& api) {
@@ -179,7 +185,7 @@ TEST(SettingsStoreFaults, TakeOverOfTheLegacyKey)
         [&](test::MemoryRegistry& memory) {
             PutNeighbour(memory);
             PutUserSettings(memory, LegacyKey);
-            memory.SetText("Marrowick\\Other", "V", "v");
+            memory.SetText(VendorSibling, "V", "v");
         },
         [&](test::FaultyRegistry& api) {
             record = SettingsRecord();
@@ -195,8 +201,10 @@ TEST(SettingsStoreFaults, TakeOverOfTheLegacyKey)
                 EXPECT_EQ(memory.Value(SettingsKey, "LimitLines"),
                           reference.Value(SettingsKey, "LimitLines"));
             }
-            // The legacy key is whole or gone, and stays whole, with its
-            // vendor tree, until the settings key has been written.
+            // The vendor's other keys are never touched.
+            EXPECT_EQ(memory.Value(VendorSibling, "V"), (test::MemoryValue{RegSz, {'v', 0}}));
+            // The legacy key is whole or gone, and stays whole until the
+            // settings key has been written; a parent goes only after it.
             if (memory.HasKey(LegacyKey)) {
                 EXPECT_EQ(memory.Value(LegacyKey, "FileMasks"),
                           original.Value(LegacyKey, "FileMasks"));
@@ -204,12 +212,14 @@ TEST(SettingsStoreFaults, TakeOverOfTheLegacyKey)
                           original.Value(LegacyKey, "LimitLines"));
             }
             if (!written) {
-                EXPECT_TRUE(memory.HasKey("Marrowick\\Other"));
                 EXPECT_TRUE(memory.HasKey(LegacyKey));
             }
-            if (failed.first.empty()) { // without a failure the vendor tree goes whole
+            if (!memory.HasKey("Marrowick\\Quorbit\\Plugins")) {
+                EXPECT_FALSE(memory.HasKey(LegacyKey));
+            }
+            if (failed.first.empty()) { // without a failure the emptied parents go too
                 EXPECT_TRUE(written);
-                EXPECT_FALSE(memory.HasKey("Marrowick"));
+                EXPECT_FALSE(memory.HasKey("Marrowick\\Quorbit"));
             }
             EXPECT_EQ(NextStartLoad(memory), UserSettings); // the settings are never lost
         });

@@ -68,10 +68,6 @@ public:
         }
         return masks;
     }
-    [[nodiscard]] int Selection() const
-    {
-        return static_cast<int>(::SendMessageA(Item(IDC_MASK_LIST), LB_GETCURSEL, 0, 0));
-    }
     [[nodiscard]] std::string Text(int id) const
     {
         char text[1024] = {};
@@ -148,6 +144,32 @@ std::string WindowText(HWND window)
     return text;
 }
 
+// An error box as the user sees it: owned by the dialog, an icon, its text,
+// and one button, OK, which the driver then clicks.
+void ExpectErrorBoxAndClickOk(Session& s, const std::string& text)
+{
+    const HWND box = s.ErrorBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(::GetWindow(box, GW_OWNER), s.Dialog());
+    std::vector<std::string> texts;
+    bool hasIcon = false;
+    for (HWND child : VisibleChildren(box, "Static")) {
+        if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            hasIcon = ::SendMessageA(child, STM_GETICON, 0, 0) != 0;
+        } else if (!WindowText(child).empty()) {
+            texts.push_back(WindowText(child));
+        }
+    }
+    EXPECT_EQ(texts, std::vector<std::string>{text});
+    EXPECT_TRUE(hasIcon);
+    const std::vector<HWND> buttons = VisibleChildren(box, "Button");
+    ASSERT_EQ(buttons.size(), 1u);
+    EXPECT_EQ(::GetDlgCtrlID(buttons[0]), IDOK);
+    EXPECT_EQ(WindowText(buttons[0]), "OK");
+    EXPECT_TRUE(s.Driver().Click(buttons[0]));
+    EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !::IsWindow(box); }));
+}
+
 // A path callback that always answers with the same file.
 struct FixedPath {
     static inline std::string path;
@@ -159,12 +181,16 @@ protected:
     void SetUp() override { RegistrationLog::Clear(); }
     void TearDown() override { plugin_.reset(); }
 
-    // Loads the DLL with these stored settings and registers as the host does.
-    void Load(const std::string& fileMasks, std::int32_t limitLines)
+    // Loads the DLL with these stored settings, in a key the user may read but
+    // not change if so asked, and registers as the host does.
+    void Load(const std::string& fileMasks, std::int32_t limitLines, bool readOnly = false)
     {
         plugin_.reset();
         RegistrationLog::Clear();
         ASSERT_TRUE(SettingsRegistry::Write(fileMasks, limitLines));
+        if (readOnly) {
+            ASSERT_TRUE(SettingsRegistry::MakeReadOnly(SettingsKey));
+        }
         plugin_ = std::make_unique<PluginLibrary>();
         ASSERT_TRUE(plugin_->Loaded());
         plugin_->registerDescPlugins(&RegistrationLog::RecordFirst);
@@ -280,63 +306,12 @@ TEST_F(SetupDialogTest, OpensCentredModalAndOwnedShowingTheStoredSettings)
     EXPECT_EQ(SettingsRegistry::ReadLimitLines(), 20);
 }
 
-TEST_F(SetupDialogTest, ListButtonsFollowTheSelection)
-{
-    Load("one,two,three", 20);
-    ASSERT_TRUE(RunDialog([](Session& s) {
-        EXPECT_EQ(s.Masks(), (std::vector<std::string>{"one", "two", "three"}));
-        EXPECT_EQ(s.Selection(), -1);
-        EXPECT_EQ(s.EnabledStates(), "up0 down1 delete0 add0 count1");
-
-        // Enabled with nothing selected, and does nothing.
-        EXPECT_TRUE(s.Click(IDC_MOVE_DOWN));
-        EXPECT_EQ(s.Masks(), (std::vector<std::string>{"one", "two", "three"}));
-        EXPECT_EQ(s.Selection(), -1);
-
-        EXPECT_TRUE(s.ClickEntry(1));
-        EXPECT_EQ(s.Selection(), 1);
-        EXPECT_EQ(s.EnabledStates(), "up1 down1 delete1 add0 count1");
-
-        EXPECT_TRUE(s.Click(IDC_MOVE_UP));
-        EXPECT_EQ(s.Masks(), (std::vector<std::string>{"two", "one", "three"}));
-        EXPECT_EQ(s.Selection(), 0);
-        EXPECT_EQ(s.EnabledStates(), "up0 down1 delete1 add0 count1");
-
-        EXPECT_TRUE(s.Click(IDC_MOVE_DOWN));
-        EXPECT_EQ(s.Masks(), (std::vector<std::string>{"one", "two", "three"}));
-        EXPECT_EQ(s.Selection(), 1);
-
-        // Deleting the selected last entry selects the new last one.
-        EXPECT_TRUE(s.ClickEntry(2));
-        EXPECT_TRUE(s.Click(IDC_DELETE));
-        EXPECT_EQ(s.Masks(), (std::vector<std::string>{"one", "two"}));
-        EXPECT_EQ(s.Selection(), 1);
-        EXPECT_EQ(s.EnabledStates(), "up1 down0 delete1 add0 count1");
-
-        // Deleting the first keeps the place: the entry that moved up is selected.
-        EXPECT_TRUE(s.ClickEntry(0));
-        EXPECT_TRUE(s.Click(IDC_DELETE));
-        EXPECT_EQ(s.Masks(), (std::vector<std::string>{"two"}));
-        EXPECT_EQ(s.Selection(), 0);
-        EXPECT_EQ(s.EnabledStates(), "up0 down0 delete1 add0 count1");
-
-        // Deleting the only entry leaves nothing selected.
-        EXPECT_TRUE(s.Click(IDC_DELETE));
-        EXPECT_TRUE(s.Masks().empty());
-        EXPECT_EQ(s.Selection(), -1);
-        EXPECT_EQ(s.EnabledStates(), "up0 down0 delete0 add0 count1");
-
-        EXPECT_TRUE(s.Click(IDCANCEL));
-        EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !s.Open(); }));
-    }));
-    EXPECT_EQ(RegistrationLog::First().size(), 1u);
-    EXPECT_EQ(SettingsRegistry::ReadFileMasks(), "one,two,three");
-}
-
-TEST_F(SetupDialogTest, AddingMasksThenOkSavesAndRegistersThroughTheLatestCallback)
+TEST_F(SetupDialogTest, AddingAndMovingMasksThenOkSavesAndRegistersThroughTheLatestCallback)
 {
     static const std::string LongMask = "   " + std::string(37, 'm');
-    Load("one,two", 20);
+    // Longer than the dialog's 255-character buffers: moved and saved whole.
+    static const std::string StoredMask = std::string(300, 'L') + ".TXT";
+    Load("one," + StoredMask, 20);
     // The host registered again with another callback: OK must use that one.
     plugin_->registerDescPlugins(&RegistrationLog::RecordSecond);
     ASSERT_EQ(RegistrationLog::Second().size(), 1u);
@@ -353,16 +328,11 @@ TEST_F(SetupDialogTest, AddingMasksThenOkSavesAndRegistersThroughTheLatestCallba
         EXPECT_TRUE(s.Type("t"));
         EXPECT_TRUE(s.Enabled(IDC_ADD)) << "one character enables Add";
         EXPECT_TRUE(s.Type("wo"));
-        EXPECT_EQ(s.Text(IDC_MASK_EDIT), "two");
-
-        // Appended at the end although "one" is selected; the selection stays.
         EXPECT_TRUE(s.Click(IDC_ADD));
-        EXPECT_EQ(s.Masks(), (std::vector<std::string>{"one", "two", "two"}));
-        EXPECT_EQ(s.Selection(), 0);
+        EXPECT_EQ(s.Masks(), (std::vector<std::string>{"one", StoredMask, "two"}));
         EXPECT_EQ(s.Text(IDC_MASK_EDIT), "");
         EXPECT_EQ(s.Focus(), s.Item(IDC_MASK_EDIT));
         EXPECT_FALSE(s.Enabled(IDC_ADD));
-        EXPECT_TRUE(s.LooksDefault(IDC_ADD));
 
         // Enter in the mask edit adds what was typed, spaces and all; typing
         // goes on past the box's visible width (about 25 characters).
@@ -370,9 +340,8 @@ TEST_F(SetupDialogTest, AddingMasksThenOkSavesAndRegistersThroughTheLatestCallba
         EXPECT_EQ(s.Text(IDC_MASK_EDIT), LongMask);
         EXPECT_TRUE(s.PressKey(VK_RETURN));
         EXPECT_TRUE(s.Open());
-        EXPECT_EQ(s.Masks(), (std::vector<std::string>{"one", "two", "two", LongMask}));
+        EXPECT_EQ(s.Masks(), (std::vector<std::string>{"one", StoredMask, "two", LongMask}));
         EXPECT_EQ(s.Text(IDC_MASK_EDIT), "");
-        EXPECT_EQ(s.Focus(), s.Item(IDC_MASK_EDIT));
 
         // Enter in the empty mask edit does nothing: no empty entry, still open.
         EXPECT_TRUE(s.PressKey(VK_RETURN));
@@ -380,10 +349,13 @@ TEST_F(SetupDialogTest, AddingMasksThenOkSavesAndRegistersThroughTheLatestCallba
         EXPECT_EQ(s.Masks().size(), 4u);
 
         // The focus leaves the edit: OK looks like the default again.
-        EXPECT_TRUE(s.ClickEntry(3));
+        EXPECT_TRUE(s.ClickEntry(1));
         EXPECT_TRUE(s.LooksDefault(IDOK));
         EXPECT_FALSE(s.LooksDefault(IDC_ADD));
+        EXPECT_TRUE(s.Click(IDC_MOVE_UP));
+        EXPECT_EQ(s.Masks(), (std::vector<std::string>{StoredMask, "one", "two", LongMask}));
 
+        EXPECT_TRUE(s.TypeLineCount("$FF"));
         EXPECT_TRUE(s.Click(IDOK));
         EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !s.Open(); }));
     }));
@@ -394,173 +366,92 @@ TEST_F(SetupDialogTest, AddingMasksThenOkSavesAndRegistersThroughTheLatestCallba
     EXPECT_EQ(again.zero, 0);
     EXPECT_EQ(again.two, 2);
     EXPECT_EQ(again.displayName, "Zandrel File Import");
-    EXPECT_EQ(again.masks, "one;two;two;" + LongMask);
+    EXPECT_EQ(again.masks, StoredMask + ";one;two;" + LongMask);
     EXPECT_EQ(RegistrationLog::First().size(), 1u) << "the replaced callback is not called";
-    EXPECT_EQ(SettingsRegistry::ReadFileMasks(), "one,two,two,\"" + LongMask + "\"");
-    EXPECT_EQ(SettingsRegistry::ReadLimitLines(), 20);
+    EXPECT_EQ(SettingsRegistry::ReadFileMasks(), StoredMask + ",one,two,\"" + LongMask + "\"");
+    EXPECT_EQ(SettingsRegistry::ReadLimitLines(), 255);
 }
 
-TEST_F(SetupDialogTest, InvalidLineCountWithTheLimitSetIsRefusedWithAnErrorBox)
+TEST_F(SetupDialogTest, RefusedLineCountsShowAnErrorBoxAndCancelAfterThemChangesNothing)
 {
     Load("*.TXT", -20); // limit off, 20 lines
     ASSERT_TRUE(RunDialog([](Session& s) {
         EXPECT_FALSE(s.Checked());
-        EXPECT_EQ(s.EnabledStates(), "up0 down0 delete0 add0 count0");
+        EXPECT_FALSE(s.Enabled(IDC_LINE_COUNT));
+        EXPECT_TRUE(s.Click(IDC_MASK_EDIT));
+        EXPECT_TRUE(s.Type("new"));
+        EXPECT_TRUE(s.Click(IDC_ADD));
         // The check box toggles itself and the line-count edit follows it.
         EXPECT_TRUE(s.Click(IDC_LIMIT_CHECK));
         EXPECT_TRUE(s.Checked());
         EXPECT_TRUE(s.Enabled(IDC_LINE_COUNT));
-        EXPECT_TRUE(s.Click(IDC_LIMIT_CHECK));
-        EXPECT_FALSE(s.Enabled(IDC_LINE_COUNT));
-        EXPECT_TRUE(s.Click(IDC_LIMIT_CHECK));
-        EXPECT_TRUE(s.Enabled(IDC_LINE_COUNT));
-
-        EXPECT_TRUE(s.Click(IDC_MASK_EDIT));
-        EXPECT_TRUE(s.Type("new"));
-        EXPECT_TRUE(s.Click(IDC_ADD));
 
         // Letters are accepted, three characters at most.
         EXPECT_TRUE(s.TypeLineCount("abcd"));
         EXPECT_EQ(s.Text(IDC_LINE_COUNT), "abc");
-
-        EXPECT_TRUE(s.Click(IDOK));
-        const HWND box = s.ErrorBox();
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(::GetWindow(box, GW_OWNER), s.Dialog());
-        std::vector<std::string> texts;
-        bool hasIcon = false;
-        for (HWND child : VisibleChildren(box, "Static")) {
-            if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-                hasIcon = ::SendMessageA(child, STM_GETICON, 0, 0) != 0;
-            } else if (!WindowText(child).empty()) {
-                texts.push_back(WindowText(child));
-            }
+        for (int refused = 0; refused < 2; ++refused) {
+            EXPECT_TRUE(s.Click(IDOK));
+            ExpectErrorBoxAndClickOk(s, "\"" + s.Text(IDC_LINE_COUNT) +
+                                            "\" is not a valid integer value.");
+            EXPECT_TRUE(s.Open()) << "the dialog stays open after a refused OK";
+            EXPECT_EQ(s.Text(IDC_LINE_COUNT), "20");
+            EXPECT_TRUE(s.TypeLineCount("x"));
         }
-        EXPECT_EQ(texts, std::vector<std::string>{"\"abc\" is not a valid integer value."});
-        EXPECT_TRUE(hasIcon);
-        const std::vector<HWND> buttons = VisibleChildren(box, "Button");
-        ASSERT_EQ(buttons.size(), 1u);
-        EXPECT_EQ(::GetDlgCtrlID(buttons[0]), IDOK);
-        EXPECT_EQ(WindowText(buttons[0]), "OK");
-
-        EXPECT_TRUE(s.Driver().Click(buttons[0]));
-        EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !::IsWindow(box); }));
-        EXPECT_TRUE(s.Open()) << "the dialog stays open after a refused OK";
-        EXPECT_EQ(s.Text(IDC_LINE_COUNT), "20");
-
         EXPECT_TRUE(s.Click(IDCANCEL));
         EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !s.Open(); }));
     }));
-    // Neither saved nor registered...
+    // Neither saved nor registered, and the settings in force are those the
+    // dialog opened with, as the next registration and an import show.
     EXPECT_EQ(RegistrationLog::First().size(), 1u);
     EXPECT_EQ(SettingsRegistry::ReadFileMasks(), "*.TXT");
     EXPECT_EQ(SettingsRegistry::ReadLimitLines(), -20);
-
-    // ...but the refused OK had already written the list and the flag into the
-    // settings in memory, which the next registration and import show.
     plugin_->registerDescPlugins(&RegistrationLog::RecordSecond);
     ASSERT_EQ(RegistrationLog::Second().size(), 1u);
-    EXPECT_EQ(RegistrationLog::Second()[0].masks, "*.TXT;new");
+    EXPECT_EQ(RegistrationLog::Second()[0].masks, "*.TXT");
     std::string thirtyLines;
     for (int i = 1; i <= 30; ++i) {
         thirtyLines += "line " + std::to_string(i) + "\r\n";
     }
     const TempDirectory directory;
-    const std::string file = directory.Write("file.txt", thirtyLines);
-    FixedPath::path = file;
+    FixedPath::path = directory.Write("file.txt", thirtyLines);
     char description[8192] = {};
     EXPECT_TRUE(plugin_->importDesc(0, 0, "A.TXT\0", description, &FixedPath::Resolve));
     const std::string text = description;
-    EXPECT_EQ(text.substr(text.rfind('\n') + 1), "line 20")
-        << "the limit flag collected by the refused OK";
+    EXPECT_EQ(text.substr(text.rfind('\n') + 1), "line 30") << "the limit stays off";
 }
 
-TEST_F(SetupDialogTest, WithTheLimitClearedTheLineCountNeverStopsTheOk)
+TEST_F(SetupDialogTest, ASettingsKeyThatCannotBeChangedIsReadAndAFailedSaveIsTold)
 {
-    const struct {
-        const char* typed;
-        std::int32_t storedAfter;
-    } rows[] = {
-        {"x1g", -7}, // no number: the old limit, silently
-        {"5", -5},   // a number still becomes the limit
-        {"0", -1},   // at least 1
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::string("typed \"") + row.typed + "\"");
-        Load("*.TXT", -7);
-        ASSERT_TRUE(RunDialog([&](Session& s) {
-            EXPECT_TRUE(s.Click(IDC_LIMIT_CHECK));
-            EXPECT_TRUE(s.TypeLineCount(row.typed));
-            EXPECT_TRUE(s.Click(IDC_LIMIT_CHECK));
-            EXPECT_FALSE(s.Enabled(IDC_LINE_COUNT));
-            EXPECT_TRUE(s.Click(IDOK));
-            EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !s.Open(); }));
-            EXPECT_EQ(s.Driver().FindThreadWindow(DialogClass, "Error"), nullptr);
-        }));
-        EXPECT_EQ(SettingsRegistry::ReadLimitLines(), row.storedAfter);
-        ASSERT_EQ(RegistrationLog::First().size(), 2u);
-        EXPECT_EQ(RegistrationsDuringConfigure(RegistrationLog::First()), 1);
-    }
-}
-
-TEST_F(SetupDialogTest, LineCountsAsTypedWithTheLimitSet)
-{
-    const struct {
-        const char* typed;
-        std::int32_t storedAfter;
-    } rows[] = {
-        // The parse itself is covered by the native table; here, that what is
-        // typed reaches the record: below 1 as 1, a hexadecimal form, a space.
-        {"-5", 1},
-        {"$FF", 255},
-        {" 12", 12},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::string("typed \"") + row.typed + "\"");
-        Load("*.TXT", 20);
-        ASSERT_TRUE(RunDialog([&](Session& s) {
-            EXPECT_TRUE(s.TypeLineCount(row.typed));
-            EXPECT_EQ(s.Text(IDC_LINE_COUNT), row.typed);
-            EXPECT_TRUE(s.Click(IDOK));
-            EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !s.Open(); }));
-        }));
-        EXPECT_EQ(SettingsRegistry::ReadLimitLines(), row.storedAfter);
-        EXPECT_EQ(RegistrationLog::First().size(), 2u);
-    }
+    Load("*.TXT", 20, /*readOnly=*/true);
+    ASSERT_TRUE(RunDialog([](Session& s) {
+        EXPECT_EQ(s.Masks(), std::vector<std::string>{"*.TXT"}) << "read, not the defaults";
+        EXPECT_TRUE(s.Click(IDC_MASK_EDIT));
+        EXPECT_TRUE(s.Type("new"));
+        EXPECT_TRUE(s.Click(IDC_ADD));
+        EXPECT_TRUE(s.Click(IDOK));
+        ExpectErrorBoxAndClickOk(
+            s, "The settings could not be saved. They apply until Quorbit is closed.");
+        EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !s.Open(); }))
+            << "the dialog closes once the box is gone";
+    }));
+    // Registered with the new masks all the same; the key is as it was.
+    ASSERT_EQ(RegistrationLog::First().size(), 2u);
+    EXPECT_TRUE(RegistrationLog::First()[1].duringConfigure);
+    EXPECT_EQ(RegistrationLog::First()[1].masks, "*.TXT;new");
+    EXPECT_EQ(SettingsRegistry::ReadFileMasks(), "*.TXT");
+    EXPECT_EQ(SettingsRegistry::ReadLimitLines(), 20);
 }
 
 TEST_F(SetupDialogTest, StoredLimitLongerThanTheTypingLimitIsShownAndKeptWhole)
 {
-    for (const std::int32_t stored : {1000, -1000}) {
-        Load("*.TXT", stored);
-        ASSERT_TRUE(RunDialog([&](Session& s) {
-            EXPECT_EQ(s.Text(IDC_LINE_COUNT), "1000");
-            EXPECT_EQ(s.Checked(), stored > 0);
-            EXPECT_TRUE(s.Click(IDOK));
-            EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !s.Open(); }));
-        }));
-        EXPECT_EQ(SettingsRegistry::ReadLimitLines(), stored);
-    }
-}
-
-TEST_F(SetupDialogTest, EntriesLongerThan255CharactersAreMovedAndSavedWhole)
-{
-    const std::string longMask = std::string(300, 'L') + ".TXT";
-    Load("short," + longMask + ",last", 20);
-    ASSERT_TRUE(RunDialog([&](Session& s) {
-        EXPECT_EQ(s.Masks(), (std::vector<std::string>{"short", longMask, "last"}));
-        EXPECT_TRUE(s.ClickEntry(1));
-        EXPECT_TRUE(s.Click(IDC_MOVE_DOWN));
-        EXPECT_EQ(s.Masks(), (std::vector<std::string>{"short", "last", longMask}));
-        EXPECT_TRUE(s.Click(IDC_MOVE_UP));
-        EXPECT_TRUE(s.Click(IDC_MOVE_UP));
-        EXPECT_EQ(s.Masks(), (std::vector<std::string>{longMask, "short", "last"}));
+    Load("*.TXT", -1000);
+    ASSERT_TRUE(RunDialog([](Session& s) {
+        EXPECT_EQ(s.Text(IDC_LINE_COUNT), "1000");
+        EXPECT_FALSE(s.Checked());
         EXPECT_TRUE(s.Click(IDOK));
         EXPECT_TRUE(DialogDriver::WaitUntil([&] { return !s.Open(); }));
     }));
-    EXPECT_EQ(SettingsRegistry::ReadFileMasks(), longMask + ",short,last");
-    ASSERT_EQ(RegistrationLog::First().size(), 2u);
-    EXPECT_EQ(RegistrationLog::First()[1].masks, longMask + ";short;last");
+    EXPECT_EQ(SettingsRegistry::ReadLimitLines(), -1000);
 }
 
 TEST_F(SetupDialogTest, OnlyActionZeroInTheLowHalfOpensTheDialog)

@@ -92,12 +92,13 @@ RegStatus FaultyRegistry::SetValueEx(RegKey key, const char* valueName, std::uin
 }
 
 RegStatus FaultyRegistry::QueryInfoKey(RegKey key, std::uint32_t* subKeyCount,
-                                       std::uint32_t* maxSubKeyLength) noexcept
+                                       std::uint32_t* maxSubKeyLength,
+                                       std::uint32_t* valueCount) noexcept
 {
     if (Begin(RegCall::QueryInfoKey, "")) {
         return End(failStatus_);
     }
-    return End(inner_.QueryInfoKey(key, subKeyCount, maxSubKeyLength));
+    return End(inner_.QueryInfoKey(key, subKeyCount, maxSubKeyLength, valueCount));
 }
 
 RegStatus FaultyRegistry::EnumKeyEx(RegKey key, std::uint32_t index, char* name,

@@ -70,8 +70,8 @@ public:
                            std::uint8_t* data, std::uint32_t* size) noexcept override;
     RegStatus SetValueEx(RegKey key, const char* valueName, std::uint32_t type,
                          const std::uint8_t* data, std::uint32_t size) noexcept override;
-    RegStatus QueryInfoKey(RegKey key, std::uint32_t* subKeyCount,
-                           std::uint32_t* maxSubKeyLength) noexcept override;
+    RegStatus QueryInfoKey(RegKey key, std::uint32_t* subKeyCount, std::uint32_t* maxSubKeyLength,
+                           std::uint32_t* valueCount) noexcept override;
     RegStatus EnumKeyEx(RegKey key, std::uint32_t index, char* name,
                         std::uint32_t* nameLength) noexcept override;
     RegStatus DeleteKey(RegKey base, const char* subKey) noexcept override;

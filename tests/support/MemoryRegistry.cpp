@@ -289,7 +289,8 @@ try {
 }
 
 RegStatus MemoryRegistry::QueryInfoKey(RegKey key, std::uint32_t* subKeyCount,
-                                       std::uint32_t* maxSubKeyLength) noexcept
+                                       std::uint32_t* maxSubKeyLength,
+                                       std::uint32_t* valueCount) noexcept
 {
     std::shared_ptr<Node> node;
     if (const RegStatus status = Resolve(key, RegKeyQueryValue, node); status != RegSuccess) {
@@ -301,6 +302,7 @@ RegStatus MemoryRegistry::QueryInfoKey(RegKey key, std::uint32_t* subKeyCount,
     }
     *subKeyCount = static_cast<std::uint32_t>(node->subKeys.size());
     *maxSubKeyLength = static_cast<std::uint32_t>(longest);
+    *valueCount = static_cast<std::uint32_t>(node->values.size());
     return RegSuccess;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,16 @@ struct RawValue {
     Bytes data;
     bool operator==(const RawValue&) const = default;
 };
+
+// "type 3: EC FF FF FF", for readable assertion messages.
+inline void PrintTo(const RawValue& value, std::ostream* out)
+{
+    *out << "type " << value.type << ":" << std::hex << std::uppercase;
+    for (const std::uint8_t byte : value.data) {
+        *out << ' ' << (byte < 16 ? "0" : "") << unsigned{byte};
+    }
+    *out << std::dec;
+}
 
 inline UniqueRegistryKey OpenKey(RegistryApi& api, const char* path, std::uint32_t access)
 {

@@ -1,7 +1,8 @@
 #pragma once
 // The plug-in's registry keys under HKEY_CURRENT_USER, for tests that load the
-// DLL with chosen settings. Each scope starts from deleted keys and deletes
-// them again at its end. Windows only.
+// DLL with chosen settings or run the store over the real registry. Each scope
+// starts from deleted keys and deletes them again at its end, read-only keys
+// included. Windows only.
 
 #include <windows.h>
 
@@ -24,6 +25,8 @@ public:
 
     static void DeleteAll()
     {
+        AllowAll(HKEY_CURRENT_USER, "Software\\Marrowick");
+        AllowAll(HKEY_CURRENT_USER, "Marrowick");
         ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Marrowick");
         ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Marrowick");
         ::RegDeleteTreeA(HKEY_CURRENT_USER, "Marrowick");
@@ -68,6 +71,59 @@ public:
     }
 
     static bool KeyExists() { return test::KeyExists(AdvapiRegistry(), SettingsKey); }
+
+    // A key that everyone may read but not change, create keys below or delete:
+    // its access list grants reading and changing that list only.
+    static bool MakeReadOnly(const char* path)
+    {
+        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+        PSID everyone = nullptr;
+        if (!::AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0,
+                                        &everyone)) {
+            return false;
+        }
+        alignas(ACL) unsigned char aclBytes[256];
+        auto* acl = reinterpret_cast<ACL*>(aclBytes);
+        const bool built = ::InitializeAcl(acl, sizeof aclBytes, ACL_REVISION) &&
+                           ::AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ | WRITE_DAC, everyone);
+        ::FreeSid(everyone);
+        return built && SetAccessList(HKEY_CURRENT_USER, path, acl);
+    }
+
+private:
+    static bool SetAccessList(HKEY parent, const char* path, ACL* acl)
+    {
+        SECURITY_DESCRIPTOR descriptor{};
+        HKEY key = nullptr;
+        if (!::InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) ||
+            !::SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE) ||
+            ::RegOpenKeyExA(parent, path, 0, WRITE_DAC, &key) != ERROR_SUCCESS) {
+            return false;
+        }
+        const bool set =
+            ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+        ::RegCloseKey(key);
+        return set;
+    }
+
+    // The key and every key below it open to everyone again (no access list),
+    // so that a test that made one read-only cannot leave it behind.
+    static void AllowAll(HKEY parent, const char* path)
+    {
+        SetAccessList(parent, path, nullptr);
+        HKEY key = nullptr;
+        if (::RegOpenKeyExA(parent, path, 0, KEY_ENUMERATE_SUB_KEYS, &key) != ERROR_SUCCESS) {
+            return;
+        }
+        char name[256];
+        DWORD length = sizeof name;
+        for (DWORD index = 0; ::RegEnumKeyExA(key, index, name, &length, nullptr, nullptr, nullptr,
+                                              nullptr) == ERROR_SUCCESS;
+             ++index, length = sizeof name) {
+            AllowAll(key, name);
+        }
+        ::RegCloseKey(key);
+    }
 };
 
 } // namespace zandrel::test
