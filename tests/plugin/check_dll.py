@@ -2,8 +2,9 @@
 """Static checks of the product, build/win32/ZandrelPlugin.dll.
 
 The 32-bit DLL cannot run on this machine, so what the host relies on is read
-from the file: the PE header, the export directory, the imports, the dialog
-resource field by field, the version resource, and the stack clean-up of every return of each export
+from the file: the PE header, the export directory, the import table against
+the list of what the plug-in and its runtime call, the dialog resource field by
+field, the version resource, and the stack clean-up of every return of each export
 and of the plug-in's own callbacks (disassembled with i686-w64-mingw32-objdump).
 
 Usage: check_dll.py path/to/ZandrelPlugin.dll   (exit status 0 when all pass)
@@ -36,9 +37,40 @@ CALLBACKS = {  # part of the symbol name: bytes of arguments
     "SetupDialogProc": 0x10,
 }
 
-# Windows system DLLs the plug-in may import from; anything else (libgcc_s,
-# libstdc++, libwinpthread, ...) means a runtime was not linked statically.
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "advapi32.dll", "msvcrt.dll", "gdi32.dll", "ntdll.dll"}
+# Everything the DLL may import: what the plug-in's code calls, then what the
+# statically linked C and C++ runtimes call. The plug-in lives in the host's
+# process, so a function outside this list fails the check: thread control, a
+# process-wide exception handler or another DLL (libgcc_s, libstdc++,
+# libwinpthread: a runtime not linked statically) has no business there.
+# (DLL, why, functions)
+IMPORT_LIST = [
+    ("kernel32.dll", "files", "CreateFileA GetFileSize SetFilePointer ReadFile CloseHandle"),
+    ("kernel32.dll", "error codes", "GetLastError SetLastError"),
+    ("kernel32.dll", "code pages", "GetACP GetOEMCP GetCPInfo MultiByteToWideChar WideCharToMultiByte"),
+    ("user32.dll", "code pages", "GetSystemMetrics"),
+    ("advapi32.dll", "registry", "RegOpenKeyExA RegCreateKeyExA RegQueryValueExA RegSetValueExA "
+                                 "RegQueryInfoKeyA RegEnumKeyExA RegDeleteKeyA RegCloseKey"),
+    ("user32.dll", "dialog", "DialogBoxParamA EndDialog GetDlgItem SendDlgItemMessageA GetFocus SetFocus "
+                             "EnableWindow GetWindowTextA GetWindowTextLengthA SetWindowTextA GetWindowLongA "
+                             "SetWindowLongA GetWindowRect MoveWindow GetDesktopWindow MessageBoxA"),
+    # The runtimes.
+    ("kernel32.dll", "unwind tables", "GetModuleHandleA LoadLibraryA GetProcAddress FreeLibrary"),
+    ("kernel32.dll", "rand_s lookup", "GetModuleHandleW LoadLibraryW"),
+    ("kernel32.dll", "start lock", "Sleep"),
+    ("kernel32.dll", "pseudo-relocations", "VirtualQuery VirtualProtect"),
+    ("kernel32.dll", "thread-local data", "TlsAlloc TlsFree TlsGetValue TlsSetValue"),
+    ("kernel32.dll", "runtime locks", "InitializeCriticalSection EnterCriticalSection LeaveCriticalSection "
+                                      "DeleteCriticalSection CreateSemaphoreW ReleaseSemaphore "
+                                      "WaitForSingleObject GetCurrentThreadId"),
+    ("msvcrt.dll", "heap", "malloc calloc realloc free"),
+    ("msvcrt.dll", "memory, strings", "memchr memcmp memcpy memmove memset strlen strcmp strncmp strcpy strcspn"),
+    ("msvcrt.dll", "start, exit", "_initterm _amsg_exit _lock _unlock"),
+    ("msvcrt.dll", "terminate", "abort"),
+    ("msvcrt.dll", "errno", "_errno"),
+    ("msvcrt.dll", "runtime messages", "_iob fwrite vfprintf"),
+    ("msvcrt.dll", "random_device", "_read _close"),
+]
+ALLOWED_IMPORTS = {(dll, function): why for dll, why, functions in IMPORT_LIST for function in functions.split()}
 
 RT_DIALOG = 5
 DIALOG_NAME = "ZANDRELSETUPDIALOG"
@@ -151,12 +183,17 @@ def check_exports(pe):
 # --- imports -----------------------------------------------------------------
 
 def check_imports(pe):
-    imported = [entry.dll.decode("ascii", "replace").lower() for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", [])]
-    imported += [entry.dll.decode("ascii", "replace").lower()
-                 for entry in getattr(pe, "DIRECTORY_ENTRY_DELAY_IMPORT", [])]
+    entries = getattr(pe, "DIRECTORY_ENTRY_IMPORT", []) + getattr(pe, "DIRECTORY_ENTRY_DELAY_IMPORT", [])
+    imported = [(entry.dll.decode("ascii", "replace").lower(),
+                 symbol.name.decode("ascii", "replace") if symbol.name else f"ordinal {symbol.ordinal}")
+                for entry in entries for symbol in entry.imports]
     check(imported, "no imports at all")
-    for dll in imported:
-        check(dll in SYSTEM_DLLS, f"imports {dll}, which is not a Windows system DLL")
+    for dll, function in imported:
+        check((dll, function) in ALLOWED_IMPORTS, f"imports {function} from {dll}, which is not in the import list")
+    print(f"  imports: {len(imported)} functions from {len({dll for dll, _ in imported})} DLLs")
+    unused = sorted(f"{function} ({dll})" for dll, function in ALLOWED_IMPORTS if (dll, function) not in imported)
+    if unused:
+        print(f"  note: in the import list but not imported: {', '.join(unused)}")
 
 
 # --- dialog resource ----------------------------------------------------------
