@@ -12,10 +12,6 @@ inline constexpr std::size_t ReadLimit = 4095;
 // The read buffer: the bytes read and the zero after them.
 inline constexpr std::size_t ReadBufferSize = ReadLimit + 1;
 
-// The longest path that is opened (260 bytes with the zero); a longer one is
-// not opened at all.
-inline constexpr std::size_t PathLimit = 259;
-
 // The host's Description buffer is written with at most this many bytes, the
 // terminating zero included: 4,095 text bytes, as the setup dialog promises.
 inline constexpr std::size_t DescriptionCapacity = 4096;

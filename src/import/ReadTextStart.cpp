@@ -10,13 +10,6 @@ namespace zandrel {
 std::size_t ReadTextStart(FileSource& source, const char* path, ReadBuffer& buffer) noexcept
 {
     buffer[0] = '\0';
-
-    // A longer path is never cut: its first bytes may name another file.
-    for (std::size_t i = 0; path[i] != '\0'; ++i) {
-        if (i == PathLimit) {
-            return 0;
-        }
-    }
     if (!source.Open(path)) {
         return 0;
     }

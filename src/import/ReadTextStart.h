@@ -7,12 +7,11 @@
 
 namespace zandrel {
 
-// Opens `path` (not null, at most PathLimit bytes) through `source`, reads at most
-// ReadLimit bytes from the file's start in one request, stores a zero byte after
-// the last byte read and closes the file again on every way out. Returns the
-// number of bytes read: 0 when the path is longer than PathLimit (it is then not
-// opened), the file cannot be opened, is empty, its size or
-// position cannot be had, or the read fails; the buffer then holds the empty
+// Opens `path` (not null, of any length, handed over whole) through `source`,
+// reads at most ReadLimit bytes from the file's start in one request, stores a
+// zero byte after the last byte read and closes the file again on every way out.
+// Returns the number of bytes read: 0 when the file cannot be opened, is empty,
+// its size or position cannot be had, or the read fails; the buffer then holds the empty
 // text. Read as a zero-terminated text, a zero byte inside the file ends it
 // there; the count lets a text in UTF-16, whose zero bytes belong to it, be
 // taken whole.

@@ -1,11 +1,90 @@
 #include "platform/WindowsFileSource.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace zandrel {
+namespace {
+
+using namespace std::string_view_literals;
+
+// Others may go on reading and writing the file while it is read.
+constexpr DWORD ShareMode = FILE_SHARE_READ | FILE_SHARE_WRITE;
+
+// The ANSI file functions take a path of at most MAX_PATH - 1 bytes; most
+// processes cannot open a longer one through them.
+constexpr std::size_t AnsiPathLimit = MAX_PATH - 1;
+
+// The longest path Windows opens at all, in UTF-16 code units: the kernel counts
+// a path's length in bytes in 16 bits. A longer one names no file, so it is
+// refused rather than cut.
+constexpr std::size_t WidePathLimit = 32767;
+
+// Room before the full path for the longest prefix, "\\?\UNC\" in place of "\\".
+constexpr std::size_t PrefixRoom = 6;
+
+bool HoldsAtMost(const char* path, std::size_t bytes) noexcept
+{
+    for (std::size_t i = 0; i <= bytes; ++i) {
+        if (path[i] == '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+HANDLE OpenAnsiPath(const char* path) noexcept
+{
+    return ::CreateFileA(path, GENERIC_READ, ShareMode, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// The verbatim form of the absolute path `full`, written into the room before
+// it: "\\?\" before a drive path, "\\?\UNC\" in place of a network path's "\\".
+// A path already verbatim ("\\?\"), or a device path ("\\.\"), stays as it is.
+wchar_t* ToVerbatim(wchar_t* full) noexcept
+{
+    const bool network = full[0] == L'\\' && full[1] == L'\\';
+    if (network && (full[2] == L'?' || full[2] == L'.') && full[3] == L'\\') {
+        return full;
+    }
+    const std::wstring_view prefix = network ? L"\\\\?\\UNC\\"sv : L"\\\\?\\"sv;
+    wchar_t* const start = full + (network ? 2 : 0) - prefix.size();
+    std::copy(prefix.begin(), prefix.end(), start);
+    return start;
+}
+
+// A path too long for the ANSI functions, opened in its verbatim form:
+// converted from the ANSI code page as CreateFileA converts it, made absolute
+// by GetFullPathNameW (which also resolves '/', "." and ".." parts as the ANSI
+// functions do; the verbatim form takes a path as it stands), then prefixed.
+// Both texts live on the stack, so the import allocates nothing here either;
+// the frame is large, so only a long path pays for it.
+[[gnu::noinline]] HANDLE OpenLongPath(const char* path) noexcept
+{
+    wchar_t given[WidePathLimit + 1];
+    if (::MultiByteToWideChar(CP_ACP, 0, path, -1, given, WidePathLimit + 1) == 0) {
+        return INVALID_HANDLE_VALUE; // longer than any path Windows opens
+    }
+    wchar_t verbatim[PrefixRoom + WidePathLimit + 1];
+    wchar_t* const full = verbatim + PrefixRoom;
+    const DWORD length = ::GetFullPathNameW(given, WidePathLimit + 1, full, nullptr);
+    if (length == 0 || length > WidePathLimit) {
+        return INVALID_HANDLE_VALUE;
+    }
+    const wchar_t* const opened = ToVerbatim(full);
+    if (length + static_cast<std::size_t>(full - opened) > WidePathLimit) {
+        return INVALID_HANDLE_VALUE;
+    }
+    return ::CreateFileW(opened, GENERIC_READ, ShareMode, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+} // namespace
 
 bool WindowsFileSource::Open(const char* path) noexcept
 {
-    file_.Reset(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    file_.Reset(HoldsAtMost(path, AnsiPathLimit) ? OpenAnsiPath(path) : OpenLongPath(path));
     return static_cast<bool>(file_);
 }
 

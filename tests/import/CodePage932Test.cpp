@@ -11,7 +11,9 @@
 #include "import/ImportFileFixture.h"
 #include "import/NormaliseDescriptionText.h"
 #include "support/CodePage932.h"
+#include "support/LongPath.h"
 #include "support/SpelledBytes.h"
+#include "support/TextPieces.h"
 
 namespace zandrel {
 namespace {
@@ -52,6 +54,19 @@ TEST_F(CodePage932, ATrailByte0x5CInANameIsNoSeparator)
     // 0x83 0x5C is one character (katakana SO) whose trail byte is '\'.
     static constexpr char names[] = "DOCS\\README.TXT\0\x83\\\x83t\x83g.TXT\0";
     EXPECT_STREQ(ChooseCandidateName(names), "\x83\\\x83t\x83g.TXT");
+}
+
+TEST_F(CodePage932, LongPathsWithDoubleByteFolderNamesAreReadWhole)
+{
+    // Folders named with four double-byte characters, two of them with the trail byte '\'.
+    const std::string folder = test::Repeat("\x95\\\x8E\xA6\x83\\\x83t", 4);
+    for (const std::size_t length : {std::size_t{300}, std::size_t{1000}}) {
+        SCOPED_TRACE(length);
+        path_ = test::LongPath(dir_.Path().string(), length, folder);
+        ASSERT_EQ(path_.size(), length);
+        ASSERT_TRUE(test::WriteLongPathFile(path_, "\x95\\\x8E\xA6 text"));
+        EXPECT_EQ(Run(), "\x95\\\x8E\xA6 text");
+    }
 }
 
 TEST_F(CodePage932, AFileWithCharactersAcrossLineBreaksIsReadWhole)

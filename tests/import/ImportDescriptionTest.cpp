@@ -102,23 +102,18 @@ TEST(ImportDescription, ReadsOnceAtMostTheReadLimit)
     EXPECT_EQ(host.Text(), source.content.substr(0, ReadLimit));
 }
 
-TEST(ImportDescription, OpensAPathOfAtMost259BytesAndNoLongerOne)
+TEST(ImportDescription, HandsAPathOfAnyLengthToTheFileSourceWhole)
 {
     test::ScopedCodePage codePage;
-    for (const std::size_t length : {PathLimit, PathLimit + 1, std::size_t{300}}) {
+    for (const std::size_t length : {std::size_t{259}, std::size_t{260}, std::size_t{1000}}) {
         SCOPED_TRACE(length);
         FakeFileSource source;
         source.content = "text";
         const std::string path = "C:\\" + std::string(length - 3, 'p');
         const HostBuffer host = Import(source, {}, path.c_str());
-        const bool opened = length <= PathLimit;
-        EXPECT_EQ(source.openCalls, opened ? 1 : 0);
-        if (opened) {
-            EXPECT_EQ(host.Text(), "text");
-            EXPECT_EQ(std::string(source.openedPath), path);
-        } else {
-            EXPECT_TRUE(host.Untouched());
-        }
+        EXPECT_EQ(source.openCalls, 1);
+        EXPECT_EQ(std::string(source.openedPath), path);
+        EXPECT_EQ(host.Text(), "text");
     }
 }
 

@@ -8,6 +8,7 @@
 #include "import/ImportDescription.h"
 #include "import/ImportFileFixture.h"
 #include "import/ImportLimits.h"
+#include "support/LongPath.h"
 #include "support/TextPieces.h"
 
 namespace zandrel {
@@ -59,6 +60,32 @@ TEST_F(ImportFileFixture, TheLimitKeepsTwentyOfThirtyLines)
     EXPECT_EQ(ImportFile(content), twenty);
     limit_.enabled = false;
     EXPECT_EQ(ImportFile(content), thirty);
+}
+
+// Paths of 260 bytes and more, beyond the ANSI file functions, are read whole.
+TEST_F(ImportFileFixture, LongPathsAreReadWhole)
+{
+    for (const std::size_t length : {std::size_t{300}, std::size_t{1000}}) {
+        SCOPED_TRACE(length);
+        path_ = test::LongPath(dir_.Path().string(), length, "a-folder-of-a-long-path");
+        ASSERT_EQ(path_.size(), length);
+        ASSERT_TRUE(test::WriteLongPathFile(path_, "  from a long path\r\n"));
+        EXPECT_EQ(Run(), "from a long path");
+    }
+}
+
+TEST_F(ImportFileFixture, A319BytePathIsNotCutToTheFileItsFirst259BytesName)
+{
+    const std::string base = dir_.Path().string() + test::PathSeparator;
+    const std::string first259 = base + std::string(259 - base.size() - 4, 'n') + ".txt";
+    ASSERT_TRUE(test::WriteLongPathFile(first259, "the file of the first 259 bytes"));
+    // Through a folder whose name starts with that file's.
+    path_ = first259 + "-folder" + test::PathSeparator + std::string(48, 'f') + ".txt";
+    ASSERT_EQ(path_.size(), 319u);
+    Run();
+    EXPECT_TRUE(host_.Untouched()) << "nothing where the long path has no file";
+    ASSERT_TRUE(test::WriteLongPathFile(path_, "its own file"));
+    EXPECT_EQ(Run(), "its own file");
 }
 
 TEST_F(ImportFileFixture, AMissingFileLeavesTheDescriptionAlone)

@@ -1,61 +1,96 @@
-// Windows file behaviour that the import relies on: the path limit and the
-// sharing mode of its open. Windows builds only (run under wine64).
+// Windows file behaviour that the import relies on: long paths made absolute,
+// and the sharing mode of its open. Windows builds only (run under wine64).
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "import/ImportFileFixture.h"
-#include "import/ImportLimits.h"
 #include "platform/HandleOwners.h"
+#include "support/LongPath.h"
+#include "support/TempDirectory.h"
 
 namespace zandrel {
 namespace {
 
 using test::ImportFileFixture;
 
-TEST_F(ImportFileFixture, A300BytePathIsNotCutToTheFileItsFirst259BytesName)
+TEST_F(ImportFileFixture, ALongPathIsMadeAbsoluteAsTheAnsiFunctionsDo)
 {
-    const std::string dir = dir_.Path().string() + "\\";
-    ASSERT_LT(dir.size(), PathLimit - 10);
-    // The name fills the path up to 259 bytes; what follows names no file.
-    const std::string name = std::string(PathLimit - dir.size() - 4, 'n') + ".txt";
-    const std::string longPath = dir_.Write(name, "from the long path");
-    ASSERT_EQ(longPath.size(), PathLimit);
-    path_ = longPath;
-    EXPECT_EQ(Run(), "from the long path");
-    path_ = longPath + "\\" + std::string(300 - PathLimit - 1, 'x');
-    ASSERT_EQ(path_.size(), 300u);
-    Run();
-    EXPECT_TRUE(host_.Untouched());
+    const std::string base = dir_.Path().string();
+    const std::string written = test::LongPath(base, 300, "a-folder-of-a-long-path");
+    ASSERT_TRUE(test::WriteLongPathFile(written, "from a long path"));
+    // '/' for '\', "." and ".." parts: the verbatim form would take them as names.
+    path_ = base + "\\absent\\..\\.\\" + written.substr(base.size() + 1);
+    std::replace(path_.begin() + static_cast<std::ptrdiff_t>(base.size()), path_.end(), '\\', '/');
+    EXPECT_EQ(Run(), "from a long path");
+}
+
+// A network path, \\server\share\..., through the folder where Wine keeps
+// them: dosdevices\unc\server\share in the prefix, reached by the test through
+// Wine's drive Z: for the Unix root. Skipped where there is no such prefix.
+TEST_F(ImportFileFixture, ALongNetworkPathIsRead)
+{
+    const char* const winePrefix = std::getenv("WINEPREFIX");
+    if (winePrefix == nullptr) {
+        GTEST_SKIP() << "needs a Wine prefix (WINEPREFIX) for network paths";
+    }
+    const std::string share = "\\\\zandrel-test\\" + dir_.Path().filename().string();
+    std::string shareFolder = std::string("Z:") + winePrefix + "/dosdevices/unc" + share.substr(1);
+    std::replace(shareFolder.begin(), shareFolder.end(), '/', '\\');
+    path_ = test::LongPath(share, 300, "a-folder-of-a-long-path");
+    ASSERT_TRUE(test::WriteLongPathFile(shareFolder + path_.substr(share.size()), "from a share"));
+    EXPECT_EQ(Run(), "from a share");
+    test::RemoveTree(test::Verbatim(shareFolder));
 }
 
 UniqueFile OpenElsewhere(const std::string& path, DWORD shareMode)
 {
-    return UniqueFile(::CreateFileA(path.c_str(), GENERIC_WRITE, shareMode, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    return test::OpenLongPath(path, GENERIC_WRITE, shareMode);
 }
 
-TEST_F(ImportFileFixture, AFileOpenForWritingWithReadSharingIsRead)
-{
-    path_ = dir_.Write("README.TXT", "shared text");
-    const UniqueFile writer = OpenElsewhere(path_, FILE_SHARE_READ);
-    ASSERT_TRUE(writer);
-    EXPECT_EQ(Run(), "shared text");
-}
-
-TEST_F(ImportFileFixture, AFileOpenWithoutReadSharingGivesNoDescription)
-{
-    path_ = dir_.Write("README.TXT", "locked text");
+// A file under a short and one under a long path: both are opened alike.
+class SharedFiles : public ImportFileFixture {
+protected:
+    std::string LongPathFile(const std::string& text)
     {
-        const UniqueFile writer = OpenElsewhere(path_, FILE_SHARE_WRITE);
-        ASSERT_TRUE(writer);
-        Run();
-        EXPECT_TRUE(host_.Untouched());
+        const std::string path =
+            test::LongPath(dir_.Path().string(), 300, "a-folder-of-a-long-path");
+        EXPECT_TRUE(test::WriteLongPathFile(path, text));
+        return path;
     }
-    EXPECT_EQ(Run(), "locked text") << "readable again once the other handle is closed";
+};
+
+TEST_F(SharedFiles, AFileOpenForWritingWithReadSharingIsRead)
+{
+    for (const std::string& path :
+         {dir_.Write("README.TXT", "shared text"), LongPathFile("shared text")}) {
+        SCOPED_TRACE(path.size());
+        path_ = path;
+        const UniqueFile writer = OpenElsewhere(path_, FILE_SHARE_READ);
+        ASSERT_TRUE(writer);
+        EXPECT_EQ(Run(), "shared text");
+    }
+}
+
+TEST_F(SharedFiles, AFileOpenWithoutReadSharingGivesNoDescription)
+{
+    for (const std::string& path :
+         {dir_.Write("README.TXT", "locked text"), LongPathFile("locked text")}) {
+        SCOPED_TRACE(path.size());
+        path_ = path;
+        {
+            const UniqueFile writer = OpenElsewhere(path_, FILE_SHARE_WRITE);
+            ASSERT_TRUE(writer);
+            Run();
+            EXPECT_TRUE(host_.Untouched());
+        }
+        EXPECT_EQ(Run(), "locked text") << "readable again once the other handle is closed";
+    }
 }
 
 TEST_F(ImportFileFixture, TheImportLeavesNoHandleOpen)

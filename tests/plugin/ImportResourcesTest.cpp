@@ -11,6 +11,7 @@
 #include <string>
 
 #include "support/ImportTablePatch.h"
+#include "support/LongPath.h"
 #include "support/PathCallback.h"
 #include "support/PluginLibrary.h"
 #include "support/TempDirectory.h"
@@ -112,7 +113,10 @@ TEST_F(ImportResources, ImportsAllocateNothingOnAnyHeap)
     Redirect(module, "kernel32.dll", "LocalAlloc", &CountedLocalAlloc, realLocalAlloc);
 
     // Texts with a byte-order mark, UTF-8 without one and a .DIZ file's OEM
-    // text are converted in the import's own buffers.
+    // text are converted in the import's own buffers, and a long path in wide
+    // buffers of its own.
+    const std::string longPath = test::LongPath(directory_.Path().string(), 300, "a-long-path");
+    ASSERT_TRUE(test::WriteLongPathFile(longPath, "caf\xC3\xA9 at the end of a long path\r\n"));
     const struct {
         const char* names;
         std::string path;
@@ -122,16 +126,19 @@ TEST_F(ImportResources, ImportsAllocateNothingOnAnyHeap)
          directory_.Write("UTF16.TXT", test::Utf16LeMark + std::string("R\0E\0A\0D\0", 8))},
         {"PLAIN.TXT\0", directory_.Write("PLAIN.TXT", "caf\xC3\xA9\r\n")},
         {"FILE_ID.DIZ\0", directory_.Write("FILE_ID.DIZ", "\xC9\xCD\xBB caf\x82\r\n")},
+        {"LONG.TXT\0", longPath},
         {"README.TXT\0", file_}, // read last
     };
 
     allocations = 0;
-    for (int i = 0; i < 1000; ++i) {
+    int described = 0;
+    for (int i = 0; i < 1002; ++i) {
         const auto& file = files[i % std::size(files)];
         test::PathCallback::Answer(file.path);
         description_[0] = 'x';
         ASSERT_TRUE(
             plugin_.importDesc(0, 0, file.names, description_, &test::PathCallback::Resolve));
+        described += description_[0] != '\0' ? 1 : 0;
     }
     const long counted = allocations.load();
 
@@ -142,6 +149,7 @@ TEST_F(ImportResources, ImportsAllocateNothingOnAnyHeap)
     Restore(module, "kernel32.dll", "LocalAlloc", realLocalAlloc);
 
     EXPECT_STREQ(std::string(description_).substr(0, 26).c_str(), "line 0 of a description\r\nl");
+    EXPECT_EQ(described, 1002) << "every file gives a description";
     EXPECT_EQ(counted, 0);
 }
 

@@ -45,6 +45,7 @@ CALLBACKS = {  # part of the symbol name: bytes of arguments
 # (DLL, why, functions)
 IMPORT_LIST = [
     ("kernel32.dll", "files", "CreateFileA GetFileSize SetFilePointer ReadFile CloseHandle"),
+    ("kernel32.dll", "long paths", "CreateFileW GetFullPathNameW"),
     ("kernel32.dll", "error codes", "GetLastError SetLastError"),
     ("kernel32.dll", "code pages", "GetACP GetOEMCP GetCPInfo MultiByteToWideChar WideCharToMultiByte"),
     ("user32.dll", "code pages", "GetSystemMetrics"),

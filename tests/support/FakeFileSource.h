@@ -23,7 +23,7 @@ public:
     std::uint32_t deliverAtMost = ~0u; // a short read
 
     // Read after the import.
-    char openedPath[512] = {};
+    char openedPath[1024] = {}; // room for the longest path a test hands over
     int openCalls = 0;
     int readCalls = 0;
     int closeCalls = 0; // Close while open

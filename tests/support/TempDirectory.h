@@ -9,7 +9,34 @@
 #include <string_view>
 #include <system_error>
 
+#if defined(_WIN32)
+#include <windows.h>
+
+#include "platform/HandleOwners.h"
+#endif
+
 namespace zandrel::test {
+
+#if defined(_WIN32)
+// Removes the folder `verbatim` (in the "\\?\" form) and all below it, also
+// under paths of 260 bytes and more, which the runtime's own removal refuses.
+inline void RemoveTree(const std::wstring& verbatim)
+{
+    WIN32_FIND_DATAW entry;
+    if (const UniqueFind search(::FindFirstFileW((verbatim + L"\\*").c_str(), &entry)); search) {
+        do {
+            const std::wstring name = entry.cFileName;
+            const std::wstring path = verbatim + L"\\" + name;
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+                ::DeleteFileW(path.c_str());
+            } else if (name != L"." && name != L"..") {
+                RemoveTree(path);
+            }
+        } while (::FindNextFileW(search.Get(), &entry));
+    }
+    ::RemoveDirectoryW(verbatim.c_str());
+}
+#endif
 
 class TempDirectory {
 public:
@@ -28,8 +55,12 @@ public:
     TempDirectory& operator=(const TempDirectory&) = delete;
     ~TempDirectory()
     {
+#if defined(_WIN32)
+        RemoveTree(L"\\\\?\\" + path_.wstring());
+#else
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
+#endif
     }
 
     [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
