@@ -2,7 +2,7 @@
 // The two failures raised inside the settings load and save. Neither leaves
 // LoadSettings or SaveSettings: each is caught at the end of its operation.
 
-#include <stdexcept>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -14,13 +14,14 @@ inline constexpr std::string_view FailedToGetDataText = "Failed to get data for 
 inline constexpr std::string_view FailedToSetDataText = "Failed to set data for '%s'";
 
 // A value that cannot be read, has the wrong type, or cannot be written.
-class ERegistryException : public std::runtime_error {
+class ERegistryException : public std::exception {
 public:
     // messageText: one of the three texts above.
     ERegistryException(std::string_view messageText, std::string_view valueName)
-        : std::runtime_error(Formatted(messageText, valueName))
+        : message_(Formatted(messageText, valueName))
     {
     }
+    [[nodiscard]] const char* what() const noexcept override { return message_.c_str(); }
 
 private:
     static std::string Formatted(std::string_view messageText, std::string_view valueName)
@@ -31,12 +32,14 @@ private:
         }
         return message;
     }
+
+    std::string message_;
 };
 
 // A silent stop: the save found no key to write to. The message is empty.
-class EAbort : public std::runtime_error {
+class EAbort : public std::exception {
 public:
-    EAbort() : std::runtime_error("") {}
+    [[nodiscard]] const char* what() const noexcept override { return ""; }
 };
 
 } // namespace zandrel
