@@ -27,7 +27,9 @@ Xvfb :7 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=:7
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-wineserver -p
+# A server that stays: each later program then starts in seconds, not tens.
+wineserver -f -p >/dev/null 2>&1 &
+wine cmd /c exit >/dev/null 2>&1
 for _ in $(seq 50); do [ -e /tmp/.X11-unix/X7 ] && break; sleep 0.1; done
 
 "$@"

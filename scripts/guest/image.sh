@@ -13,7 +13,7 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 packages=(
-  linux-image-amd64 initramfs-tools kmod
+  linux-image-amd64 initramfs-tools kmod mount
   wine wine64 libwine wine32:i386 libwine:i386
   # The X and TLS libraries that the 32-bit Wine loads (its Recommends).
   libxrender1:i386 libxrandr2:i386 libxi6:i386 libxcursor1:i386 libxinerama1:i386
@@ -52,7 +52,8 @@ mmdebstrap --variant=apt --architectures=amd64,i386 --include="$(IFS=,; echo "${
   --customize-hook="install -m 0755 '$here/init' \"\$1/sbin/zandrel-init\"" \
   --customize-hook='rm -rf "$1/var/cache/apt/archives"/*.deb "$1/var/lib/apt/lists"/*' \
   bookworm "$rootfs" "${suites[@]}" </dev/null 2>&1 \
-  | grep --line-buffered -E '^I: (downloading|installing|running|creating|cleaning|success)' | sed -u 's/^/  /' >&2
+  | grep --line-buffered -E '^I: (downloading|installing|running|creating|cleaning|success)' \
+  | sed -u -E 's/ in shell: .*//; s/^/  /' >&2
 kernel=$(ls "$rootfs"/boot/vmlinuz-* | sort -V | tail -n 1)
 initrd=$(ls "$rootfs"/boot/initrd.img-* | sort -V | tail -n 1)
 [ -f "$kernel" ] && [ -f "$initrd" ] || { say "no kernel or initramfs in the root file system"; exit 1; }
