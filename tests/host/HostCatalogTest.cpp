@@ -136,9 +136,10 @@ const FolderRow SampleFolders[] = {
     {"only-in-docs\\Docs", "Readme.txt"},
     {"shift-jis", "README.TXT"},
     {"tabs-and-blank-lines", "README.TXT"},
-    {"utf16-readme", "README.TXT"}, // UTF-16 with a byte-order mark
-    {"utf8-no-mark", "README.TXT"}, // UTF-8 without one
-    {"utf8-readme", "README.TXT"},  // UTF-8 with a byte-order mark
+    {"utf16-readme", "README.TXT"},                     // UTF-16 with a byte-order mark
+    {"utf8-no-mark", "README.TXT"},                     // UTF-8 without one
+    {"utf8-readme", "README.TXT"},                      // UTF-8 with a byte-order mark
+    {"zipped-readme", "README.TXT, empty description"}, // a zip archive, not text
 };
 
 // No settings in the registry, before and after: the plug-in's defaults serve.
@@ -172,7 +173,7 @@ void ExpectCatalogOfSamples(const HostRun& run)
     }
     EXPECT_EQ(described, 14u);
     EXPECT_TRUE(std::regex_match(
-        catalog.summary, std::regex("17 folders, 14 descriptions imported in [0-9]+\\.[0-9]{3} s")))
+        catalog.summary, std::regex("18 folders, 14 descriptions imported in [0-9]+\\.[0-9]{3} s")))
         << catalog.summary;
 }
 
@@ -216,8 +217,8 @@ TEST_F(HostRunTest, ProgressLinesGoToStandardErrorOnly)
     // The same catalog, apart from the time taken.
     const std::regex time(" in [0-9.]+ s\r\n$");
     EXPECT_EQ(std::regex_replace(chatty.out, time, ""), std::regex_replace(quiet.out, time, ""));
-    EXPECT_NE(chatty.err.find("catalog: 17 folders found, "), std::string::npos) << chatty.err;
-    EXPECT_NE(chatty.err.find("catalog: 17 of 17 folders done, 14 descriptions imported, "),
+    EXPECT_NE(chatty.err.find("catalog: 18 folders found, "), std::string::npos) << chatty.err;
+    EXPECT_NE(chatty.err.find("catalog: 18 of 18 folders done, 14 descriptions imported, "),
               std::string::npos)
         << chatty.err;
 }
