@@ -5,7 +5,9 @@
 // with values of its own first. The callbacks that the DLL calls are the
 // test's own stdcall functions, so they run inside the measured call.
 //
-// ZANDREL_PLUGIN_DLL names another copy of the DLL to load instead.
+// ZANDREL_PLUGIN_DLL names another copy of the DLL to load: the ctest entry
+// plugin_stack_test_short_pop runs the import tests against a copy whose
+// ImportDesc_ParentItem removes 4 bytes too few, and expects them to say so.
 #include <gtest/gtest.h>
 #include <windows.h>
 
