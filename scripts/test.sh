@@ -109,19 +109,6 @@ else
   record win32 0 1 "build failed"
 fi
 
-echo "== win64 under wine64"
-if build_preset win64; then
-  wine_env "$root/build/win64/wineprefix"
-  if wine_prepare && xvfb_start; then
-    run_ctest_suite win64
-  else
-    record win64 0 1 "wine or Xvfb did not start"
-  fi
-  wine_xvfb_stop
-else
-  record win64 0 1 "build failed"
-fi
-
 if [ -x "$root/scripts/fuzz.sh" ]; then
   echo "== fuzz (short bounded runs)"
   if out=$("$root/scripts/fuzz.sh" --seconds "${ZANDREL_FUZZ_SECONDS:-20}" 2>&1); then

@@ -1,5 +1,5 @@
 // Windows file behaviour that the import relies on: the path limit and the
-// sharing mode of its open. Windows builds only (run under wine64).
+// sharing mode of its open. Windows builds only (run under Wine).
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-// The setup dialog as a person uses it, under wine64 and Xvfb: the DLL is
+// The setup dialog as a person uses it, under Wine and Xvfb: the DLL is
 // loaded with chosen settings in the registry, the test registers with a
 // callback of its own and calls the configuration callback it was handed, as
 // the host does. While that call runs the modal dialog on this thread, a
