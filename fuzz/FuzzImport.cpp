@@ -1,8 +1,9 @@
 // The whole import over a fuzzed file: the host's Description block is exactly
 // 4,096 bytes, so AddressSanitizer reports any write past it, and the text is
-// the one the plain restatement of each step gives.
+// the one the plain restatement of each step gives (none for a binary format).
 #include "FuzzInput.h"
 #include "Reference.h"
+#include "ReferenceBinaryFormats.h"
 #include "ReferenceMarkedText.h"
 #include "import/ImportDescription.h"
 #include "import/ImportLimits.h"
@@ -38,8 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Fail("description not terminated within its block");
     }
 
-    std::string read =
-        reference::DropLoneLeadByte(reference::TextRead(file.content.substr(0, ReadLimit), diz));
+    const std::string start = file.content.substr(0, ReadLimit);
+    std::string read = reference::IsBinaryFormat(start)
+                           ? std::string()
+                           : reference::DropLoneLeadByte(reference::TextRead(start, diz));
     if (limit.enabled) {
         read = reference::LineLimit(read, limit.lines);
     }

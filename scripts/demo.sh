@@ -1,29 +1,29 @@
 #!/usr/bin/env bash
 # The main job: build the plug-in and the stand-in host, then let the host
-# catalogue the bundled samples/ through the plug-in, as Quorbit would. They are
-# the x86_64 twins of the product (the win64 preset, the same source): wine64
-# runs the i686 product only where the kernel has 32-bit system calls.
+# catalogue the bundled samples/ through the plug-in, as Quorbit would. Both are
+# the product's i686 programs (the win32 preset): they run under wine64 where
+# this machine runs 32-bit code, else in the QEMU test guest
+# (scripts/lib/i686-run.sh).
 #
-# The Wine prefix is private (build/demo-wineprefix) and made afresh on every
-# run, so it holds no plug-in settings and the plug-in's defaults serve:
-# "README.TXT" then "*.TXT", at most 20 lines. No X server is needed.
+# The Wine prefix is a fresh one on every run (a private build/i686-wineprefix,
+# or the guest's unchanged image), so it holds no plug-in settings and the
+# plug-in's defaults serve: "README.TXT" then "*.TXT", at most 20 lines. No X
+# server is needed.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
-scripts/setup-deps.sh >/dev/null
-echo "demo: building the win64 preset (build/win64)" >&2
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target ZandrelPlugin quorbit-host -j 2 >/dev/null
+if [ "${1:-}" != --show ]; then
+  scripts/setup-deps.sh >/dev/null
+  echo "demo: building the win32 preset (build/win32)" >&2
+  cmake --preset win32 >/dev/null
+  cmake --build --preset win32 --target ZandrelPlugin quorbit-host -j 2 >/dev/null
+  exec scripts/lib/i686-run.sh scripts/demo.sh --show
+fi
 
-# shellcheck source=lib/wine.sh
-source scripts/lib/wine.sh
-prefix="$root/build/demo-wineprefix"
-wine_env "$prefix"
-trap wine_xvfb_stop EXIT
-[ ! -e "$prefix" ] || { "$WINESERVER" -k >/dev/null 2>&1 || true; rm -rf "$prefix"; }
-echo "demo: creating the Wine prefix ${prefix#"$root"/}" >&2
-wine_prepare
+# --show: what the demo shows, where i686 programs run ($WINE, $I686_STAGE).
+cp build/win32/quorbit-host.exe build/win32/ZandrelPlugin.dll "$I686_STAGE/"
+host="$I686_STAGE/quorbit-host.exe"
 
 # Wine takes the ANSI code page from the locale: 1252 with C.UTF-8, 932 with
 # ja_JP.UTF-8. Each sample is shown in the code page it was written for: the
@@ -35,14 +35,14 @@ wine_prepare
 # ends.
 echo "demo: quorbit-host catalog samples (ANSI code page 1252)" >&2
 echo >&2
-LC_ALL=C.UTF-8 "$WINE64" build/win64/quorbit-host.exe catalog samples </dev/null \
+LC_ALL=C.UTF-8 "$WINE" "$host" catalog samples </dev/null \
   | iconv -c -f CP1252 -t UTF-8 | tr -d '\r'
 
 for item in shift-jis utf8-readme utf16-readme utf8-no-mark; do
   echo >&2
   echo "demo: quorbit-host import samples/$item (ANSI code page 932)" >&2
   echo >&2
-  LC_ALL=ja_JP.UTF-8 "$WINE64" build/win64/quorbit-host.exe import "samples/$item" </dev/null \
+  LC_ALL=ja_JP.UTF-8 "$WINE" "$host" import "samples/$item" </dev/null \
     | iconv -c -f CP932 -t UTF-8 | tr -d '\r'
 done
 
@@ -55,8 +55,8 @@ echo >&2
 echo 'demo: FileMasks "README.TXT,*.TXT,FILE_ID.DIZ,*.NFO"; quorbit-host import samples/dos-file-id-diz' >&2
 echo >&2
 settings_key='HKCU\Software\Marrowick\Quorbit\Plugins\ZandrelPlugin'
-"$WINE64" reg add "$settings_key" /v FileMasks /t REG_SZ /d 'README.TXT,*.TXT,FILE_ID.DIZ,*.NFO' /f \
+"$WINE" reg add "$settings_key" /v FileMasks /t REG_SZ /d 'README.TXT,*.TXT,FILE_ID.DIZ,*.NFO' /f \
   </dev/null >/dev/null 2>&1
-"$WINE64" reg add "$settings_key" /v LimitLines /t REG_BINARY /d 14000000 /f </dev/null >/dev/null 2>&1
-LC_ALL=C.UTF-8 "$WINE64" build/win64/quorbit-host.exe import samples/dos-file-id-diz </dev/null \
+"$WINE" reg add "$settings_key" /v LimitLines /t REG_BINARY /d 14000000 /f </dev/null >/dev/null 2>&1
+LC_ALL=C.UTF-8 "$WINE" "$host" import samples/dos-file-id-diz </dev/null \
   | iconv -c -f CP1252 -t UTF-8 | tr -d '\r'

@@ -4,15 +4,37 @@
 # folder of its own, build/package, and no compiler cache, whose rewritten paths
 # would end up in the debug information. The DLL's debug information stays in
 # build/package/release/, beside the stripped DLL it belongs to (a debug link
-# names it). Then the packaged DLL is loaded by the i686 quorbit-host under
-# wine64 and catalogues samples/; any failure fails the script. On a machine
-# that cannot start 32-bit programs the smoke test is reported as not run.
+# names it). Then the packaged DLL is loaded by the i686 quorbit-host, under
+# wine64 or in the QEMU test guest, and catalogues samples/; any failure fails
+# the script.
 #   scripts/package.sh [--verify]
 #   --verify  also builds a clone of the last commit in another folder and
 #             checks that its DLL and archive are the same bytes as these.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
+
+fail() { echo "package: $*" >&2; exit 1; }
+
+# --smoke BUILD DLL VERSION: the smoke test alone, where i686 programs run
+# ($WINE, $I686_STAGE): the host answers with the DLL's version and catalogues
+# samples/, finding every folder and some descriptions.
+if [ "${1:-}" = --smoke ]; then
+  cp "$2/quorbit-host.exe" "$3" "$I686_STAGE/"
+  version=$4
+  host() { "$WINE" "$I686_STAGE/quorbit-host.exe" --dll "$I686_STAGE/ZandrelPlugin.dll" "$@" </dev/null | tr -d '\r'; }
+  info=$(host info) || fail "quorbit-host info failed with the packaged DLL"
+  grep -qx "Version: $version" <<<"$info" || fail "the packaged DLL does not say version $version: $info"
+  catalog=$(host catalog samples) || fail "quorbit-host catalog samples failed with the packaged DLL"
+  summary=$(tail -n 1 <<<"$catalog")
+  folders=$(find samples -mindepth 1 -type d | wc -l)
+  if ! [[ $summary =~ ^([0-9]+)\ folders,\ ([0-9]+)\ descriptions\ imported ]] \
+    || [ "${BASH_REMATCH[1]}" -ne "$folders" ] || [ "${BASH_REMATCH[2]}" -eq 0 ]; then
+    fail "catalog of samples/ with the packaged DLL: '$summary' (expected $folders folders and some descriptions)"
+  fi
+  echo "smoke:   the i686 quorbit-host with the packaged DLL: $summary"
+  exit 0
+fi
 
 verify=0
 case "${1:-}" in
@@ -28,8 +50,6 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
   SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
 fi
 export SOURCE_DATE_EPOCH
-
-fail() { echo "package: $*" >&2; exit 1; }
 
 # package_tree TREE TARGETS...: builds the targets in TREE/build/package, strips
 # the DLL into TREE/build/package/release/ and writes TREE/dist/<archive>. Sets
@@ -88,38 +108,10 @@ echo "archive: ${archive#"$root"/}"
 echo "sha256:  $(sha256sum "$archive" | cut -d' ' -f1)"
 echo "dll:     $(stat -c %s "$dll") bytes, stripped (debug information: ${stage#"$root"/}/ZandrelPlugin.dll.debug)"
 
-# The smoke test: the packaged DLL in a fresh Wine prefix, so the defaults serve.
-# shellcheck source=lib/wine.sh
-source scripts/lib/wine.sh
-prefix="$build/wineprefix"
-wine_env "$prefix"
-trap wine_xvfb_stop EXIT
-[ ! -e "$prefix" ] || { "$WINESERVER" -k >/dev/null 2>&1 || true; rm -rf "$prefix"; }
-wine_prepare
-# Wine runs i686 programs in its WoW64 mode, which needs the kernel's 32-bit
-# system calls: without them no 32-bit program starts at all. The host without
-# arguments answers with its usage (exit 2) wherever it can start.
-if "$WINE64" "$build/quorbit-host.exe" </dev/null >/dev/null 2>&1; [ $? -ne 2 ]; then
-  echo "smoke:   NOT RUN: this machine cannot start a 32-bit Windows program under wine64"
-  echo "         (its kernel has no 32-bit system calls); the DLL was checked statically only"
-  smoke_skipped=1
-else
-  smoke_skipped=0
-fi
-host() { "$WINE64" "$build/quorbit-host.exe" --dll "$dll" "$@" </dev/null | tr -d '\r'; }
-if [ "$smoke_skipped" -eq 0 ]; then
-  info=$(host info) || fail "quorbit-host info failed with the packaged DLL"
-  grep -qx "Version: $version" <<<"$info" || fail "the packaged DLL does not say version $version: $info"
-  catalog=$(host catalog samples) || fail "quorbit-host catalog samples failed with the packaged DLL"
-  summary=$(tail -n 1 <<<"$catalog")
-  folders=$(find samples -mindepth 1 -type d | wc -l)
-  if ! [[ $summary =~ ^([0-9]+)\ folders,\ ([0-9]+)\ descriptions\ imported ]] \
-    || [ "${BASH_REMATCH[1]}" -ne "$folders" ] || [ "${BASH_REMATCH[2]}" -eq 0 ]; then
-    fail "catalog of samples/ with the packaged DLL: '$summary' (expected $folders folders and some descriptions)"
-  fi
-  echo "smoke:   quorbit-host (i686, wine64) with the packaged DLL: $summary"
-fi
-wine_xvfb_stop
+# The smoke test: the i686 quorbit-host loads the packaged DLL in a fresh Wine
+# prefix, where i686 programs run (scripts/lib/i686-run.sh), so the defaults serve.
+scripts/lib/i686-run.sh scripts/package.sh --smoke "${build#"$root"/}" "${dll#"$root"/}" "$version" \
+  || fail "the smoke test of the packaged DLL failed"
 
 if [ "$verify" -eq 1 ]; then
   commit=$(git rev-parse HEAD)

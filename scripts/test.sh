@@ -10,7 +10,27 @@ cd "$root"
 
 # shellcheck source=lib/wine.sh
 source "$root/scripts/lib/wine.sh"
-trap wine_xvfb_stop EXIT
+# shellcheck source=lib/i686-probe.sh
+source "$root/scripts/lib/i686-probe.sh"
+image_pid=""
+stop_all() {
+  wine_xvfb_stop
+  if [ -n "$image_pid" ]; then kill "$image_pid" 2>/dev/null; wait "$image_pid" 2>/dev/null; fi
+}
+trap stop_all EXIT
+
+# The i686 programs run under wine64 where this machine runs 32-bit code, else
+# in the test guest, whose image (when it is not yet cached) is built in the
+# background while the native suites build and run.
+mkdir -p "$root/build"
+if i686_runs_here; then
+  win32_way="wine64 WoW64 on this machine"
+else
+  win32_way="in the QEMU guest"
+  "$root/scripts/guest/image.sh" >"$root/build/guest-image.path" 2>"$root/build/guest-image.log" &
+  image_pid=$!
+fi
+echo "i686 programs run ${win32_way}"
 
 jobs=$(nproc)
 total_passed=0
@@ -33,18 +53,18 @@ build_preset() { # preset -> 0 when configured and built
   return 1
 }
 
-run_ctest_suite() { # preset [extra ctest args]
-  local preset=$1; shift
+run_ctest_suite() { # preset [note [launcher...]]: ctest, or the launcher's run of it
+  local preset=$1 note=${2:-}; shift; shift || true
   local dir="$root/build/$preset"
-  rm -rf "$dir/test-results" && mkdir -p "$dir/test-results"
-  ctest --preset "$preset" --output-junit "$dir/ctest-junit.xml" "$@" >"$dir/ctest.log" 2>&1
+  rm -rf "$dir/test-results" "$dir/ctest-junit.xml" && mkdir -p "$dir/test-results"
+  "$@" ctest --preset "$preset" --output-junit "$dir/ctest-junit.xml" >"$dir/ctest.log" 2>&1
   local rc=$?
   grep -E 'tests passed|tests failed|\*\*\*Failed|\*\*\*Exception|Timeout' "$dir/ctest.log" | sed 's/^/  /'
   [ $rc -eq 0 ] || tail -n 60 "$dir/ctest.log"
   local counts
   counts=$(python3 "$root/scripts/lib/summarise.py" "$dir" "$dir/ctest-junit.xml")
   # shellcheck disable=SC2086
-  record "$preset" $counts
+  record "$preset" $counts "$note"
 }
 
 echo "== native"
@@ -57,7 +77,7 @@ else
   record native-asan 0 1 "build failed"
 fi
 
-echo "== win32 (the product) and its static checks"
+echo "== win32 (the product): its static check and every Windows suite, ${win32_way}"
 if build_preset win32; then
   # The checks that need no Windows (label static): the product DLL's, and the
   # same check refusing a patched and a posix-thread DLL.
@@ -72,21 +92,29 @@ if build_preset win32; then
     tail -n 40 "$log"
     record win32-static 0 1 "ctest did not run"
   fi
+  if [ "$ZANDREL_I686_DIRECT" = 1 ]; then
+    wine_env "$root/build/win32/wineprefix"
+    if wine_prepare && xvfb_start; then
+      run_ctest_suite win32 "$win32_way"
+    else
+      record win32 0 1 "wine or Xvfb did not start"
+    fi
+    wine_xvfb_stop
+  else
+    if [ -n "$image_pid" ]; then
+      # Show the image's progress until it is built (at once when it was cached).
+      tail -n +1 -f --pid="$image_pid" "$root/build/guest-image.log" | sed 's/^/  /'
+      wait "$image_pid"; image_rc=$?; image_pid=""
+    fi
+    if [ "${image_rc:-1}" -eq 0 ]; then
+      ZANDREL_GUEST_IMAGE=$(cat "$root/build/guest-image.path") \
+        run_ctest_suite win32 "$win32_way" "$root/scripts/guest/run.sh" "$root/scripts/guest/ctest-in-guest.sh"
+    else
+      record win32 0 1 "the guest image was not built: build/guest-image.log"
+    fi
+  fi
 else
   record win32 0 1 "build failed"
-fi
-
-echo "== win64 under wine64"
-if build_preset win64; then
-  wine_env "$root/build/win64/wineprefix"
-  if wine_prepare && xvfb_start; then
-    run_ctest_suite win64
-  else
-    record win64 0 1 "wine or Xvfb did not start"
-  fi
-  wine_xvfb_stop
-else
-  record win64 0 1 "build failed"
 fi
 
 if [ -x "$root/scripts/fuzz.sh" ]; then

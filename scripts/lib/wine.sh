@@ -1,4 +1,4 @@
-# Wine and Xvfb for the win64 tests and the demo. Source it; it defines
+# Wine and Xvfb for the i686 programs on a machine that runs them itself. Source it; it defines
 #   wine_env PREFIX   exports WINEPREFIX (private, inside the build tree) and friends
 #   wine_prepare      creates the prefix once and waits for its server to settle
 #   xvfb_start        starts a private Xvfb and exports DISPLAY

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "import/BinaryFormatSignatures.h"
 #include "import/ChooseCandidateName.h"
 #include "import/ConvertReadText.h"
 #include "import/CutToDescriptionCapacity.h"
@@ -25,7 +26,9 @@ void ImportDescription(const char* names, char* description, ResolvePathProc res
     }
     ReadBuffer text; // written up to its zero by ReadTextStart
     const std::size_t bytesRead = ReadTextStart(source, path, text);
-    if (bytesRead == 0) {
+    // An archive, a program, a document of a word processor or a picture is
+    // no description, however its bytes would convert.
+    if (bytesRead == 0 || BinaryFormatAtStart(text.data(), bytesRead) != nullptr) {
         return;
     }
     ConvertReadText(text, bytesRead, name);

@@ -7,7 +7,8 @@
 namespace zandrel {
 
 // The import behind ImportDesc_ParentItem: chooses a name from `names`, asks
-// `resolvePath` for its path, reads the file's start, converts a text in UTF-8
+// `resolvePath` for its path, reads the file's start, gives up on a file that
+// begins like a binary format (BinaryFormatAtStart), converts a text in UTF-8
 // or UTF-16, or a .DIZ or .NFO file's OEM text, to the ANSI code page, keeps
 // the first lines when the limit is on, normalises the text
 // and copies it, with its zero, into `description` (DescriptionCapacity bytes at most).

@@ -54,7 +54,7 @@ bool Settled(HWND dialog)
 // The host's dialog once it is shown and settled; null after 30 s.
 HWND WaitForDialog(DWORD processId)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
     while (std::chrono::steady_clock::now() < deadline) {
         DialogSearch search{processId, nullptr};
         ::EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));

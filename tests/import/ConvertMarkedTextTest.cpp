@@ -1,5 +1,5 @@
 // The conversion of the text read, and the code-page conversions under it:
-// with the native stand-in, and under wine64 with the real calls and code
+// with the native stand-in, and under Wine with the real calls and code
 // pages 1252 and 437.
 
 #if defined(_WIN32)

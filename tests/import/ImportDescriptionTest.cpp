@@ -62,6 +62,8 @@ const ImportRow ImportRows[] = {
     // GetFileSize's low half alone would say 0 here.
     {"size_of_4_gib_is_not_empty", "big", [](FakeFileSource& s) { s.extraSize = (std::uint64_t{1} << 32) - 3; }, Path, {}, "big", true},
     {"zero_byte_ends_text", "one NUL two", Nothing, Path, {}, "one", true},
+    // Read, but no text: as if unreadable, and the other name is not tried.
+    {"binary_format", "0x1F 0x8B 0x08 NUL NUL NUL NUL NUL 0x02 0x03", Nothing, Path, {}, nullptr, true},
     {"only_white_space", "SP CR LF TAB SUB", Nothing, Path, {}, "empty", true},
     {"limit_two_lines", "one CR LF two CR LF three", Nothing, Path, {true, 2}, "one CR LF two", true},
     {"limit_off_keeps_all", "one CR LF two CR LF three", Nothing, Path, {false, 2}, "one CR LF two CR LF three", true},
@@ -78,7 +80,7 @@ TEST(ImportDescription, WritesTheTextOnceOrNothing)
         FakeFileSource source;
         source.content = Spelled(row.content);
         row.prepare(source);
-        const HostBuffer host = Import(source, row.limit, row.path);
+        const HostBuffer host = Import(source, row.limit, row.path, "README.TXT\0ABOUT.TXT\0");
         EXPECT_EQ(PathCallback::calls, 1);
         if (row.expected == nullptr) {
             EXPECT_TRUE(host.Untouched());

@@ -1,5 +1,5 @@
 // Windows file behaviour that the import relies on: long paths made absolute,
-// and the sharing mode of its open. Windows builds only (run under wine64).
+// and the sharing mode of its open. Windows builds only (run under Wine).
 
 #include <windows.h>
 

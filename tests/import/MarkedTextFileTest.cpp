@@ -1,5 +1,5 @@
 // Real files in UTF-8 and UTF-16, and .DIZ files, imported as the export does:
-// with the native stand-in, and under wine64 with the real conversions and
+// with the native stand-in, and under Wine with the real conversions and
 // code pages 1252 and 437. Invalid sequences and zero code units: MarkedTextRows.h.
 
 #if defined(_WIN32)

@@ -1,4 +1,4 @@
-// The DLL as the host uses it, under wine64: loaded with LoadLibrary, its
+// The DLL as the host uses it, under Wine: loaded with LoadLibrary, its
 // exports found by name and by ordinal, callbacks of the test's own, settings
 // chosen by writing the registry before each load.
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// The setup dialog as a person uses it, under wine64 and Xvfb: the DLL is
+// The setup dialog as a person uses it, under Wine and Xvfb: the DLL is
 // loaded with chosen settings in the registry, the test registers with a
 // callback of its own and calls the configuration callback it was handed, as
 // the host does. While that call runs the modal dialog on this thread, a
@@ -115,7 +115,7 @@ public:
         return ok && Type(text);
     }
 
-    [[nodiscard]] HWND ErrorBox(std::chrono::milliseconds timeout = std::chrono::seconds(10)) const
+    [[nodiscard]] HWND ErrorBox(std::chrono::milliseconds timeout = std::chrono::seconds(60)) const
     {
         return driver_.WaitForWindow(DialogClass, "Error", timeout);
     }
@@ -204,7 +204,7 @@ protected:
     // True when the dialog appeared.
     bool RunDialog(const std::function<void(Session&)>& script, HWND owner = nullptr,
                    std::uint32_t actionSlot = 0,
-                   std::chrono::milliseconds appearTimeout = std::chrono::seconds(15))
+                   std::chrono::milliseconds appearTimeout = std::chrono::seconds(60))
     {
         const DWORD thisThread = ::GetCurrentThreadId();
         std::atomic<bool> appeared{false};
@@ -465,7 +465,7 @@ TEST_F(SetupDialogTest, OnlyActionZeroInTheLowHalfOpensTheDialog)
         SCOPED_TRACE("action slot " + std::to_string(row.actionSlot));
         const bool appeared =
             RunDialog([](Session&) {}, nullptr, row.actionSlot,
-                      row.opens ? std::chrono::seconds(15) : std::chrono::seconds(2));
+                      row.opens ? std::chrono::seconds(60) : std::chrono::seconds(2));
         EXPECT_EQ(appeared, row.opens);
     }
     EXPECT_EQ(RegistrationLog::First().size(), 1u);

@@ -74,7 +74,7 @@ public:
     // A visible top-level window of the dialog thread with this class and title.
     [[nodiscard]] HWND
     WaitForWindow(const char* className, const char* title,
-                  std::chrono::milliseconds timeout = std::chrono::seconds(15)) const
+                  std::chrono::milliseconds timeout = std::chrono::seconds(60)) const
     {
         HWND found = nullptr;
         WaitUntil(
@@ -175,12 +175,12 @@ public:
     bool Settle(HWND window) const
     {
         DWORD_PTR result = 0;
-        return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
+        return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result) != 0;
     }
 
     template <typename Predicate>
     static bool WaitUntil(Predicate predicate,
-                          std::chrono::milliseconds timeout = std::chrono::seconds(10))
+                          std::chrono::milliseconds timeout = std::chrono::seconds(60))
     {
         const auto end = std::chrono::steady_clock::now() + timeout;
         while (!predicate()) {

@@ -36,7 +36,8 @@ inline constexpr char PluginModuleName[] = "ZandrelPlugin.dll";
 
 class PluginLibrary {
 public:
-    PluginLibrary() : module_(::LoadLibraryA(PluginPath))
+    // Another path loads a copy of the DLL, such as a deliberately broken one.
+    explicit PluginLibrary(const char* path = PluginPath) : module_(::LoadLibraryA(path))
     {
         if (module_) {
             importDesc = FunctionCast<ImportDescProc>(Export("ImportDesc_ParentItem"));
