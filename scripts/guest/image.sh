@@ -73,4 +73,11 @@ touch "$work/ready"
 mv "$work" "$image" 2>/dev/null || { [ -f "$image/ready" ] || exit 1; } # another run may have won
 trap - EXIT
 rm -rf "$work"
+# Images of other definitions are not used again here: 2-3 GB each. Builds
+# that died long ago go too; one under way in another clone stays.
+for old in "$cache"/*; do
+  if [ "$old" != "$image" ] && { [ -f "$old/ready" ] || [ -n "$(find "$old" -maxdepth 0 -mmin +1440)" ]; }; then
+    rm -rf "$old"
+  fi
+done
 echo "$image"
