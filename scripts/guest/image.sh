@@ -61,7 +61,7 @@ cp "$kernel" "$work/vmlinuz"
 cp "$initrd" "$work/initrd.img"
 
 say "[2/4] the disk image ($(elapsed))"
-mke2fs -q -t ext4 -L zandrel-guest -d "$rootfs" "$work/disk.img" 6G
+mke2fs -q -t ext4 -L zandrel-guest -d "$rootfs" "$work/disk.img" 6G >&2 # it names the file on stdout
 rm -rf "$rootfs"
 
 say "[3/4] the Wine prefix, made inside the guest ($(elapsed))"
