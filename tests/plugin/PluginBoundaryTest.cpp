@@ -86,13 +86,7 @@ TEST_F(PluginBoundaryTest, WithoutKeysRegistersTheDefaultsAndLeavesTheRegistryAl
         PluginLibrary plugin;
         ASSERT_TRUE(plugin.Loaded());
         plugin.registerDescPlugins(&RegistrationLog::RecordFirst);
-        ASSERT_EQ(RegistrationLog::First().size(), 1u);
-        const Registration& call = RegistrationLog::First()[0];
-        EXPECT_EQ(call.zero, 0);
-        EXPECT_EQ(call.two, 2);
-        EXPECT_EQ(call.displayName, "Zandrel File Import");
-        EXPECT_EQ(call.masks, "README.TXT;*.TXT");
-        EXPECT_NE(call.configure, nullptr);
+        ExpectDefaultRegistration(RegistrationLog::First());
     }
     // Neither the load nor the unload wrote anything.
     EXPECT_FALSE(SettingsRegistry::KeyExists());

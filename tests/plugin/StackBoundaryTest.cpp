@@ -233,13 +233,7 @@ TEST_F(StackBoundaryTest, ModuleInfoAndRegistration)
 
     r = Call(plugin_.registerDescPlugins, {Slot(&RegistrationLog::RecordFirst)});
     EXPECT_TRUE(Balanced("RegisterDescPlugins", r, 1));
-    ASSERT_EQ(RegistrationLog::First().size(), 1u);
-    const Registration& call = RegistrationLog::First()[0];
-    EXPECT_EQ(call.zero, 0);
-    EXPECT_EQ(call.two, 2);
-    EXPECT_EQ(call.displayName, "Zandrel File Import");
-    EXPECT_EQ(call.masks, "README.TXT;*.TXT");
-    EXPECT_NE(call.configure, nullptr);
+    ExpectDefaultRegistration(RegistrationLog::First());
 }
 
 TEST_F(StackBoundaryTest, ImportRunsByTheLow16BitsOfTheActionSlot)

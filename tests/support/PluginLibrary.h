@@ -2,6 +2,7 @@
 // The plug-in as the host meets it: the DLL loaded with LoadLibrary, its
 // exports found with GetProcAddress, callbacks of the test's own. Windows only.
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
@@ -79,6 +80,17 @@ struct Registration {
     ConfigureProc configure;
     bool duringConfigure; // made while the test was inside ConfigureDescPlugin
 };
+
+// The one registration a plug-in with the default settings makes.
+inline void ExpectDefaultRegistration(const std::vector<Registration>& calls)
+{
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].zero, 0);
+    EXPECT_EQ(calls[0].two, 2);
+    EXPECT_EQ(calls[0].displayName, "Zandrel File Import");
+    EXPECT_EQ(calls[0].masks, "README.TXT;*.TXT");
+    EXPECT_NE(calls[0].configure, nullptr);
+}
 
 // Registration callbacks of the test's own. Two distinct functions, so that
 // a test can tell which one the plug-in called.
