@@ -74,39 +74,51 @@ std::size_t TakeUtf16(const unsigned char* bytes, std::size_t count, bool bigEnd
     return (units > 0 && IsHighSurrogate(wide[units - 1])) ? units - 1 : units;
 }
 
+} // namespace
+
 // The bytes read are all in `wide` now: the result can take their place.
-void ReplaceWithAnsi(ReadBuffer& text, const WideTextBuffer& wide, std::size_t units) noexcept
+void ReplaceWithAnsi(ReadBuffer& text, const char16_t* wide, std::size_t units) noexcept
 {
-    const std::size_t length = WideToAnsi(wide.data(), units, text.data(), ReadLimit);
+    const std::size_t length = WideToAnsi(wide, units, text.data(), ReadLimit);
     text[length] = '\0';
 }
 
-} // namespace
-
-bool ConvertMarkedText(ReadBuffer& text, std::size_t bytesRead) noexcept
+bool MarkedTextToWide(const ReadBuffer& text, std::size_t bytesRead, WideTextBuffer& wide,
+                      std::size_t& units) noexcept
 {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     const Mark mark = MarkOf(bytes, bytesRead);
     if (mark == Mark::None) {
         return false;
     }
-    if (mark == Mark::Utf8) {
-        ConvertUtf8Text(text, 3, bytesRead);
-        return true;
+    units = mark == Mark::Utf8
+                ? Utf8TextToWide(text, 3, bytesRead, wide)
+                : TakeUtf16(bytes + 2, bytesRead - 2, mark == Mark::Utf16BigEndian, wide);
+    return true;
+}
+
+std::size_t Utf8TextToWide(const ReadBuffer& text, std::size_t start, std::size_t bytesRead,
+                           WideTextBuffer& wide) noexcept
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    return TakeUtf8(bytes + start, bytes + bytesRead, wide);
+}
+
+bool ConvertMarkedText(ReadBuffer& text, std::size_t bytesRead) noexcept
+{
+    WideTextBuffer wide; // written up to the count the decoding gives
+    std::size_t units = 0;
+    if (!MarkedTextToWide(text, bytesRead, wide, units)) {
+        return false;
     }
-    WideTextBuffer wide; // written up to the count the take returns
-    const std::size_t units =
-        TakeUtf16(bytes + 2, bytesRead - 2, mark == Mark::Utf16BigEndian, wide);
-    ReplaceWithAnsi(text, wide, units);
+    ReplaceWithAnsi(text, wide.data(), units);
     return true;
 }
 
 void ConvertUtf8Text(ReadBuffer& text, std::size_t start, std::size_t bytesRead) noexcept
 {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    WideTextBuffer wide; // written up to the count the take returns
-    const std::size_t units = TakeUtf8(bytes + start, bytes + bytesRead, wide);
-    ReplaceWithAnsi(text, wide, units);
+    WideTextBuffer wide; // written up to the count the decoding gives
+    ReplaceWithAnsi(text, wide.data(), Utf8TextToWide(text, start, bytesRead, wide));
 }
 
 } // namespace zandrel

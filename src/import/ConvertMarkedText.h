@@ -21,4 +21,19 @@ bool ConvertMarkedText(ReadBuffer& text, std::size_t bytesRead) noexcept;
 // the UTF-8 mark is converted, and puts the result in place of the whole text.
 void ConvertUtf8Text(ReadBuffer& text, std::size_t start, std::size_t bytesRead) noexcept;
 
+// The decoding steps of the two above, for readers that work on the wide text
+// before it becomes ANSI. MarkedTextToWide decodes a text with a byte-order
+// mark into `wide` and gives its length in `units`; without a mark it returns
+// false and writes nothing. Utf8TextToWide decodes from byte `start` and
+// returns the length.
+bool MarkedTextToWide(const ReadBuffer& text, std::size_t bytesRead, WideTextBuffer& wide,
+                      std::size_t& units) noexcept;
+std::size_t Utf8TextToWide(const ReadBuffer& text, std::size_t start, std::size_t bytesRead,
+                           WideTextBuffer& wide) noexcept;
+
+// Puts `units` code units of wide text, converted to the ANSI code page, in
+// place of the whole text, zero-terminated: whole characters, at most
+// ReadLimit bytes.
+void ReplaceWithAnsi(ReadBuffer& text, const char16_t* wide, std::size_t units) noexcept;
+
 } // namespace zandrel

@@ -1,37 +1,15 @@
 #include "import/ConvertOemText.h"
 
 #include <cstring>
-#include <string_view>
 
+#include "import/NameEnding.h"
 #include "platform/CodePageConversion.h"
 
 namespace zandrel {
-namespace {
-
-bool EndsWithIgnoringCase(std::string_view text, std::string_view ending) noexcept
-{
-    if (text.size() < ending.size()) {
-        return false;
-    }
-    const std::string_view tail = text.substr(text.size() - ending.size());
-    for (std::size_t i = 0; i < ending.size(); ++i) {
-        // Byte by byte: no code page has a trail byte as low as the dot, so
-        // the ending is whole characters.
-        const char c = tail[i];
-        const char upper = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-        if (upper != ending[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
 
 bool NamesOemText(const char* name) noexcept
 {
-    const std::string_view text(name);
-    return EndsWithIgnoringCase(text, ".DIZ") || EndsWithIgnoringCase(text, ".NFO");
+    return NameEndsWith(name, ".DIZ") || NameEndsWith(name, ".NFO");
 }
 
 void ConvertOemText(ReadBuffer& text) noexcept

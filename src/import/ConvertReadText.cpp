@@ -1,7 +1,9 @@
 #include "import/ConvertReadText.h"
 
 #include "platform/CodePageConversion.h"
+#include "import/ChooseTextReader.h"
 #include "import/ConvertMarkedText.h"
+#include "import/ConvertMarkupText.h"
 #include "import/ConvertOemText.h"
 #include "import/Utf8WellFormed.h"
 
@@ -9,6 +11,11 @@ namespace zandrel {
 
 void ConvertReadText(ReadBuffer& text, std::size_t bytesRead, const char* name) noexcept
 {
+    if (const TextReader reader = ChooseTextReader(name, text.data(), bytesRead);
+        reader != TextReader::AsRead) {
+        ConvertMarkupText(text, bytesRead, reader);
+        return;
+    }
     if (ConvertMarkedText(text, bytesRead)) {
         return;
     }

@@ -21,6 +21,18 @@ enum class Unmappable {
     LookAlike,        // as OemToCharBuffA does: a frame's corner becomes '+'
 };
 
+// The code pages a web page may name for itself, besides UTF-8: Latin pages
+// (windows-1252, ISO-8859-1 and US-ASCII all read as windows-1252, as browsers
+// read them) and Japanese ones (Shift_JIS, Windows-31J).
+enum class TextCodePage { Ansi, Utf8, Windows1252, ShiftJis };
+
+// Converts `bytes` bytes of text in `codePage` into at most `capacity` UTF-16
+// code units; returns the number written. A byte or sequence that the code page
+// does not define becomes a replacement character. A capacity of `bytes`
+// units is always enough.
+std::size_t CodePageToWide(TextCodePage codePage, const char* text, std::size_t bytes,
+                           char16_t* wide, std::size_t capacity) noexcept;
+
 // Converts `units` UTF-16 code units into the ANSI code page. A character that
 // the code page cannot show becomes what `unmappable` says; a lone surrogate
 // becomes the code page's default character. Writes whole characters only (never half a double-byte

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "base/UnicodeSequences.h"
+#include "base/Windows1252.h"
 
 namespace zandrel {
 
@@ -47,6 +48,29 @@ std::size_t Utf8ToWide(const char* utf8, std::size_t bytes, char16_t* wide,
         at += taken;
     }
     return out;
+}
+
+// The stand-in's ANSI code page is Latin-1; windows-1252 adds its characters at
+// 128 to 159. Shift_JIS it does not know: ASCII stays, any other byte becomes
+// U+FFFD.
+std::size_t CodePageToWide(TextCodePage codePage, const char* text, std::size_t bytes,
+                           char16_t* wide, std::size_t capacity) noexcept
+{
+    if (codePage == TextCodePage::Utf8) {
+        return Utf8ToWide(text, bytes, wide, capacity);
+    }
+    const std::size_t count = bytes < capacity ? bytes : capacity;
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        char16_t unit = byte;
+        if (codePage == TextCodePage::ShiftJis && byte >= 0x80) {
+            unit = 0xFFFD;
+        } else if (codePage == TextCodePage::Windows1252 && byte >= 0x80 && byte <= 0x9F) {
+            unit = Windows1252High[byte - 0x80] != 0 ? Windows1252High[byte - 0x80] : char16_t{0xFFFD};
+        }
+        wide[i] = unit;
+    }
+    return count;
 }
 
 // Latin-1: U+0000 to U+00FF are the bytes of the same value, every other code

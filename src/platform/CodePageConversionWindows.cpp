@@ -64,6 +64,13 @@ std::size_t Utf8ToWide(const char* utf8, std::size_t bytes, char16_t* wide,
     return ToWide(CP_UTF8, utf8, bytes, wide, capacity);
 }
 
+std::size_t CodePageToWide(TextCodePage codePage, const char* text, std::size_t bytes,
+                           char16_t* wide, std::size_t capacity) noexcept
+{
+    static constexpr UINT Identifiers[] = {CP_ACP, CP_UTF8, 1252, 932};
+    return ToWide(Identifiers[static_cast<int>(codePage)], text, bytes, wide, capacity);
+}
+
 std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi, std::size_t capacity,
                        Unmappable unmappable) noexcept
 {

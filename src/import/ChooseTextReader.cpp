@@ -1,0 +1,105 @@
+#include "import/ChooseTextReader.h"
+
+#include <string_view>
+
+#include "import/NameEnding.h"
+
+namespace zandrel {
+namespace {
+
+using namespace std::string_view_literals;
+
+constexpr std::string_view HtmlEndings[] = {".HTM"sv, ".HTML"sv, ".XHTML"sv, ".SHTML"sv};
+constexpr std::string_view MarkdownEndings[] = {".MD"sv, ".MARKDOWN"sv, ".MDOWN"sv, ".MKD"sv};
+
+bool EndsWithOneOf(std::string_view name, const std::string_view (&endings)[4]) noexcept
+{
+    for (const std::string_view ending : endings) {
+        if (NameEndsWith(name, ending)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The ASCII characters at the start of the text, whatever its mark: a
+// character past ASCII reads as 0xFF, the end of the bytes as 0.
+class StartOfText {
+public:
+    StartOfText(const unsigned char* bytes, std::size_t count) noexcept
+    {
+        if (count >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) {
+            begin_ = 3;
+        } else if (count >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) ||
+                                  (bytes[0] == 0xFE && bytes[1] == 0xFF))) {
+            begin_ = 2;
+            width_ = 2;
+            high_ = bytes[0] == 0xFF ? 1 : 0;
+        }
+        bytes_ = bytes;
+        count_ = count;
+    }
+
+    [[nodiscard]] unsigned char At(std::size_t index) const noexcept
+    {
+        const std::size_t at = begin_ + index * width_;
+        if (at + width_ > count_) {
+            return 0;
+        }
+        if (width_ == 2 && bytes_[at + high_] != 0) {
+            return 0xFF;
+        }
+        const unsigned char c = bytes_[at + (width_ == 2 ? 1 - high_ : 0)];
+        return c < 0x80 ? c : 0xFF;
+    }
+
+private:
+    const unsigned char* bytes_ = nullptr;
+    std::size_t count_ = 0;
+    std::size_t begin_ = 0;
+    std::size_t width_ = 1;
+    std::size_t high_ = 0;
+};
+
+bool IsHtmlSpace(unsigned char c) noexcept
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+// Whether `word`, in small letters, stands at `index`, followed by white space,
+// '>' or, for a tag, '/'.
+bool WordAt(const StartOfText& text, std::size_t index, std::string_view word) noexcept
+{
+    for (const char w : word) {
+        unsigned char c = text.At(index++);
+        c = (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
+        if (c != static_cast<unsigned char>(w)) {
+            return false;
+        }
+    }
+    const unsigned char after = text.At(index);
+    return IsHtmlSpace(after) || after == '>' || after == '/';
+}
+
+bool StartsLikeHtml(const char* bytes, std::size_t count) noexcept
+{
+    const StartOfText text(reinterpret_cast<const unsigned char*>(bytes), count);
+    std::size_t index = 0;
+    while (IsHtmlSpace(text.At(index))) {
+        ++index;
+    }
+    return WordAt(text, index, "<!doctype html"sv) || WordAt(text, index, "<html"sv);
+}
+
+} // namespace
+
+TextReader ChooseTextReader(const char* name, const char* bytes, std::size_t count) noexcept
+{
+    const std::string_view text(name);
+    if (EndsWithOneOf(text, HtmlEndings) || StartsLikeHtml(bytes, count)) {
+        return TextReader::Html;
+    }
+    return EndsWithOneOf(text, MarkdownEndings) ? TextReader::Markdown : TextReader::AsRead;
+}
+
+} // namespace zandrel
