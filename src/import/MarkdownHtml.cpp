@@ -15,6 +15,7 @@ using namespace std::string_view_literals;
 
 // The elements whose tag starts a block of HTML wherever it stands at a line's
 // start, in small letters and byte order for the search.
+// clang-format off
 constexpr std::string_view BlockElementNames[] = {
     "address"sv,
     "article"sv,
@@ -83,6 +84,7 @@ constexpr std::string_view BlockElementNames[] = {
     "track"sv,
     "ul"sv,
 };
+// clang-format on
 
 static_assert(std::is_sorted(std::begin(BlockElementNames), std::end(BlockElementNames)));
 
@@ -166,8 +168,8 @@ bool IsBlockElementTag(const char16_t* p, const char16_t* end) noexcept
         const char16_t c = *p;
         name[length++] = static_cast<char>(c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : c);
     }
-    const bool ends = p == end || IsSpaceOrTab(*p) || *p == u'>' ||
-                      (*p == u'/' && p + 1 < end && p[1] == u'>');
+    const bool ends =
+        p == end || IsSpaceOrTab(*p) || *p == u'>' || (*p == u'/' && p + 1 < end && p[1] == u'>');
     return length > 0 && ends &&
            std::binary_search(std::begin(BlockElementNames), std::end(BlockElementNames),
                               std::string_view(name, length));
@@ -222,8 +224,8 @@ HtmlBlockKind HtmlBlockStart(const char16_t* begin, const char16_t* end,
         return HtmlBlockKind::None;
     }
     if (begin[1] == u'?' || (begin[1] == u'!' && (StartsWith(begin, end, "<!--"sv) ||
-                                                 StartsWith(begin, end, "<![cdata["sv) ||
-                                                 (end - begin > 2 && IsAsciiLetter(begin[2]))))) {
+                                                  StartsWith(begin, end, "<![cdata["sv) ||
+                                                  (end - begin > 2 && IsAsciiLetter(begin[2]))))) {
         return HtmlBlockKind::EndsWithMarkup;
     }
     if (IsBlockElementTag(begin + 1, end)) {
@@ -261,7 +263,8 @@ char16_t* HtmlBlockText::Write(const char16_t* from, const char16_t* to, char16_
                 state_ = State::Tag;
                 quote_ = 0;
                 ++p;
-            } else if (char32_t code = 0; std::size_t length = DecodeCharacterReference(p, to, code)) {
+            } else if (char32_t code = 0;
+                       std::size_t length = DecodeCharacterReference(p, to, code)) {
                 out += WriteUtf16(code, out);
                 p += length;
             } else {

@@ -57,10 +57,18 @@ public:
         std::size_t i = 0;
         while (i < n_) {
             switch (t_[i]) {
-            case u'\\': i = Backslash(i); break;
-            case u'`': i = CodeSpan(i); break;
-            case u'&': i = Reference(i); break;
-            case u'<': i = AngleBracket(i); break;
+            case u'\\':
+                i = Backslash(i);
+                break;
+            case u'`':
+                i = CodeSpan(i);
+                break;
+            case u'&':
+                i = Reference(i);
+                break;
+            case u'<':
+                i = AngleBracket(i);
+                break;
             case u'!':
                 if (i + 1 < n_ && t_[i + 1] == u'[') {
                     OpenBracket(i, true);
@@ -69,12 +77,21 @@ public:
                     ++i;
                 }
                 break;
-            case u'[': OpenBracket(i, false); ++i; break;
-            case u']': i = CloseBracket(i); break;
+            case u'[':
+                OpenBracket(i, false);
+                ++i;
+                break;
+            case u']':
+                i = CloseBracket(i);
+                break;
             case u'*':
             case u'_':
-            case u'~': i = Run(i); break;
-            default: ++i; break;
+            case u'~':
+                i = Run(i);
+                break;
+            default:
+                ++i;
+                break;
             }
         }
         ResolveEmphasis(0);
@@ -158,8 +175,7 @@ private:
                 Drop(close, end);
                 // One space on each side goes, where both are there and the
                 // code is not all spaces.
-                const bool padded = close - open >= 2 &&
-                                    (t_[open] == u' ' || t_[open] == u'\n') &&
+                const bool padded = close - open >= 2 && (t_[open] == u' ' || t_[open] == u'\n') &&
                                     (t_[close - 1] == u' ' || t_[close - 1] == u'\n');
                 bool blank = true;
                 for (std::size_t k = open; padded && k < close && blank; ++k) {
@@ -197,8 +213,8 @@ private:
         if (p < n_ && IsAsciiLetter(t_[p])) {
             std::size_t q = p + 1;
             while (q < n_ && q - p <= LongestSchemeName &&
-                   (IsAsciiLetter(t_[q]) || IsAsciiDigit(t_[q]) || t_[q] == u'+' ||
-                    t_[q] == u'.' || t_[q] == u'-')) {
+                   (IsAsciiLetter(t_[q]) || IsAsciiDigit(t_[q]) || t_[q] == u'+' || t_[q] == u'.' ||
+                    t_[q] == u'-')) {
                 ++q;
             }
             if (q < n_ && t_[q] == u':' && q - p >= 2 && q - p <= LongestSchemeName) {
@@ -212,7 +228,8 @@ private:
         }
         const auto isLocalPart = [](char16_t c) {
             return IsAsciiLetter(c) || IsAsciiDigit(c) ||
-                   std::u16string_view(u".!#$%&'*+/=?^_`{|}~-").find(c) != std::u16string_view::npos;
+                   std::u16string_view(u".!#$%&'*+/=?^_`{|}~-").find(c) !=
+                       std::u16string_view::npos;
         };
         while (p < n_ && isLocalPart(t_[p])) {
             ++p;
@@ -221,8 +238,8 @@ private:
             return None;
         }
         const std::size_t host = ++p;
-        while (p < n_ && (IsAsciiLetter(t_[p]) || IsAsciiDigit(t_[p]) || t_[p] == u'-' ||
-                          t_[p] == u'.')) {
+        while (p < n_ &&
+               (IsAsciiLetter(t_[p]) || IsAsciiDigit(t_[p]) || t_[p] == u'-' || t_[p] == u'.')) {
             ++p;
         }
         return p > host && p < n_ && t_[p] == u'>' ? p + 1 : None;
@@ -336,8 +353,7 @@ private:
         }
         const std::size_t afterDestination = p;
         p = SkipSpaceAndOneBreak(p);
-        if (p > afterDestination && p < n_ &&
-            (t_[p] == u'"' || t_[p] == u'\'' || t_[p] == u'(')) {
+        if (p > afterDestination && p < n_ && (t_[p] == u'"' || t_[p] == u'\'' || t_[p] == u'(')) {
             const char16_t close = t_[p] == u'(' ? u')' : t_[p];
             for (++p; p < n_ && t_[p] != close; ++p) {
                 if (t_[p] == u'\\') {
@@ -427,8 +443,8 @@ private:
         }
         if ((canOpen || canClose) && runCount_ < MostDelimiterRuns) {
             const auto length = static_cast<std::uint16_t>(end - i);
-            runs_[runCount_++] = {static_cast<std::uint16_t>(i), length, length, mark,
-                                  canOpen, canClose, false};
+            runs_[runCount_++] = {
+                static_cast<std::uint16_t>(i), length, length, mark, canOpen, canClose, false};
         }
         return end;
     }
@@ -463,9 +479,9 @@ private:
                     break;
                 }
                 DelimiterRun& opener = runs_[--o];
-                const std::size_t use =
-                    closer.mark == u'~' ? closer.count
-                                        : (opener.count >= 2 && closer.count >= 2 ? 2 : 1);
+                const std::size_t use = closer.mark == u'~'
+                                            ? closer.count
+                                            : (opener.count >= 2 && closer.count >= 2 ? 2 : 1);
                 Drop(opener.at + opener.count - use, opener.at + opener.count);
                 opener.count = static_cast<std::uint16_t>(opener.count - use);
                 Drop(closer.at, closer.at + use);

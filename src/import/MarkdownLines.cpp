@@ -48,7 +48,7 @@ const char16_t* SkipDestination(const char16_t* p, const char16_t* end) noexcept
     }
     const char16_t* const start = p;
     std::size_t depth = 0;
-    for (; p < end && *p > u' '; ++p) {
+    for (; p<end&& * p> u' '; ++p) {
         if (*p == u'\\' && p + 1 < end) {
             ++p;
         } else if (*p == u'(') {
@@ -142,7 +142,8 @@ std::size_t ListMarkerLength(const char16_t* begin, const char16_t* end) noexcep
     if (p < end && (*p == u'-' || *p == u'*' || *p == u'+')) {
         ++p;
     } else {
-        while (p < end && IsAsciiDigit(*p) && static_cast<std::size_t>(p - begin) < LongestListNumber) {
+        while (p < end && IsAsciiDigit(*p) &&
+               static_cast<std::size_t>(p - begin) < LongestListNumber) {
             ++p;
         }
         if (p == begin || p == end || (*p != u'.' && *p != u')')) {

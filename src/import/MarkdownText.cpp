@@ -10,7 +10,7 @@ namespace {
 
 using namespace markdown;
 
-constexpr std::size_t CodeIndent = 4;   // columns that make a line code
+constexpr std::size_t CodeIndent = 4; // columns that make a line code
 constexpr std::size_t TabStop = 4;
 constexpr std::size_t AnyDepth = static_cast<std::size_t>(-1);
 
@@ -212,7 +212,8 @@ private:
             const std::size_t at = SkipQuoteMarkers(line.begin, line.end, htmlDepth_, depth);
             std::size_t first = 0;
             Indent(at, line.end, first);
-            if (first == line.end && htmlKind_ == HtmlBlockKind::EndsAtBlankLine && html_.InText()) {
+            if (first == line.end && htmlKind_ == HtmlBlockKind::EndsAtBlankLine &&
+                html_.InText()) {
                 htmlKind_ = HtmlBlockKind::None;
             } else {
                 WriteHtml(at, line);
