@@ -89,7 +89,56 @@ void BM_ConvertReadText(benchmark::State& state, const std::string& source)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * source.size()));
 }
 
+// A README.md as projects write it: a badge, headings, paragraphs with links,
+// emphasis and code, a list, a fenced block and reference definitions, repeated
+// and cut at the read limit.
+std::string MarkdownReadme()
+{
+    static const std::string section =
+        "[![Build status](https://ci.example.org/harbour/badge.svg)](https://ci.example.org/harbour)\n"
+        "\n"
+        "Harbour Clock\n"
+        "=============\n"
+        "\n"
+        "A **desktop clock** with tide tables for [the harbours of the\n"
+        "coast](https://harbour.example.org/), alarms per user and a `--quiet` mode.\n"
+        "See [INSTALL][] and <https://harbour.example.org/docs> &mdash; *snake_case* names\n"
+        "such as `tide_table_path` stay as written.\n"
+        "\n"
+        "## Building\n"
+        "\n"
+        "* Run `make` in the top folder.\n"
+        "* Install with `make install PREFIX=/usr/local`.\n"
+        "\n"
+        "```sh\n"
+        "./configure --with-tides && make\n"
+        "```\n"
+        "\n"
+        "[INSTALL]: INSTALL.md\n"
+        "\n";
+    std::string text;
+    while (text.size() < ReadLimit) {
+        text += section;
+    }
+    text.resize(ReadLimit);
+    return text;
+}
+
+// The Markdown reader's whole road: decoded from UTF-8, read, made ANSI.
+void BM_ConvertMarkdownText(benchmark::State& state, const std::string& source)
+{
+    ReadBuffer text;
+    for (auto _ : state) {
+        std::memcpy(text.data(), source.data(), source.size());
+        text[source.size()] = '\0';
+        ConvertReadText(text, source.size(), "README.md");
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * source.size()));
+}
+
 BENCHMARK_CAPTURE(BM_ConvertReadText, ascii, TypicalText());
+BENCHMARK_CAPTURE(BM_ConvertMarkdownText, readme, MarkdownReadme());
 BENCHMARK_CAPTURE(BM_ConvertReadText, utf8, Utf8Text());
 BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, typical, TypicalText());
 BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, worst, test::WorstCaseText());

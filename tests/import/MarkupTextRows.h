@@ -36,6 +36,270 @@ inline constexpr MarkupTextRow MarkdownTextRows[] = {
     {"markdown_heading_and_emphasis", "README.md",
      "# Tide Tables\n\nHigh water at **noon**.\n",
      "Tide Tables\r\nHigh water at noon."},
+    // Starts of README files found on a Linux system, and excerpts.
+    {"markdown_git_badge_setext_title_reference_links", "README.md",
+     "[![Build status](https://github.com/git/git/workflows/CI/badge.svg)](https://github.com/git/git/actions?query=branch%3Amaster+event%3Apush)\n"
+     "\n"
+     "Git - fast, scalable, distributed revision control system\n"
+     "=========================================================\n"
+     "\n"
+     "Git is a fast, scalable, distributed revision control system with an\n"
+     "unusually rich command set that provides both high-level operations\n"
+     "and full access to internals.\n"
+     "\n"
+     "Git is an Open Source project covered by the GNU General Public\n"
+     "License version 2 (some parts of it are under different licenses,\n"
+     "compatible with the GPLv2). It was originally written by Linus\n"
+     "Torvalds with help of a group of hackers around the net.\n"
+     "\n"
+     "Please read the file [INSTALL][] for installation instructions.\n"
+     "\n"
+     "Many Git online resources are accessible from <https://git-scm.com/>\n"
+     "including full documentation and Git related tools.\n"
+     "\n"
+     "See [Documentation/gittutorial.txt][] to get started, then see\n"
+     "[Documentation/giteveryday.txt][] for a useful minimum set of commands, and\n"
+     "`Documentation/git-<commandname>.txt` for documentation of each command.\n"
+     "If git has been correctly installed, then the tutorial can also be\n"
+     "read with `man gittutorial` or `git help tutorial`, and the\n"
+     "documentation of each command with `man git-<commandname>` or `git help\n"
+     "<commandname>`.\n",
+     "Git - fast, scalable, distributed revision control system\r\nGit is a fast, scalable, distributed revision control system with an\r\nunusually rich command set that provides both high-level operations\r\nand full access to internals.\r\nGit is an Open Source project covered by the GNU General Public\r\nLicense version 2 (some parts of it are under different licenses,\r\ncompatible with the GPLv2). It was originally written by Linus\r\nTorvalds with help of a group of hackers around the net.\r\nPlease read the file INSTALL for installation instructions.\r\nMany Git online resources are accessible from https://git-scm.com/\r\nincluding full documentation and Git related tools.\r\nSee Documentation/gittutorial.txt to get started, then see\r\nDocumentation/giteveryday.txt for a useful minimum set of commands, and\r\nDocumentation/git-<commandname>.txt for documentation of each command.\r\nIf git has been correctly installed, then the tutorial can also be\r\nread with man gittutorial or git help tutorial, and the\r\ndocumentation of each command with man git-<commandname> or git help\r\n<commandname>."},
+    {"markdown_git_end_list_and_reference_definitions", "README.md",
+     "\n"
+     " - random three-letter combination that is pronounceable, and not\n"
+     "   actually used by any common UNIX command.  The fact that it is a\n"
+     "   mispronunciation of \"get\" may or may not be relevant.\n"
+     " - stupid. contemptible and despicable. simple. Take your pick from the\n"
+     "   dictionary of slang.\n"
+     " - \"global information tracker\": you're in a good mood, and it actually\n"
+     "   works for you. Angels sing, and a light suddenly fills the room.\n"
+     " - \"goddamn idiotic truckload of sh*t\": when it breaks\n"
+     "\n"
+     "[INSTALL]: INSTALL\n"
+     "[Documentation/gittutorial.txt]: Documentation/gittutorial.txt\n"
+     "[Documentation/giteveryday.txt]: Documentation/giteveryday.txt\n"
+     "[Documentation/gitcvs-migration.txt]: Documentation/gitcvs-migration.txt\n"
+     "[Documentation/SubmittingPatches]: Documentation/SubmittingPatches\n"
+     "[Documentation/CodingGuidelines]: Documentation/CodingGuidelines\n"
+     "[po/README.md]: po/README.md\n",
+     "- random three-letter combination that is pronounceable, and not\r\nactually used by any common UNIX command.  The fact that it is a\r\nmispronunciation of \"get\" may or may not be relevant.\r\n- stupid. contemptible and despicable. simple. Take your pick from the\r\ndictionary of slang.\r\n- \"global information tracker\": you're in a good mood, and it actually\r\nworks for you. Angels sing, and a light suddenly fills the room.\r\n- \"goddamn idiotic truckload of sh*t\": when it breaks"},
+    {"markdown_tk_badges_link_over_line_break_tag_in_heading", "README.md",
+     "# README:  Tk\n"
+     "\n"
+     "This is the **Tk 8.6.13** source distribution.\n"
+     "\n"
+     "You can get any source release of Tk from [our distribution\n"
+     "site](https://sourceforge.net/projects/tcl/files/Tcl/).\n"
+     "\n"
+     "[![Build Status](https://github.com/tcltk/tk/workflows/Linux/badge.svg?branch=core-8-6-branch)](https://github.com/tcltk/tk/actions?query=workflow%3A%22Linux%22+branch%3Acore-8-6-branch)\n"
+     "[![Build Status](https://github.com/tcltk/tk/workflows/Windows/badge.svg?branch=core-8-6-branch)](https://github.com/tcltk/tk/actions?query=workflow%3A%22Windows%22+branch%3Acore-8-6-branch)\n"
+     "[![Build Status](https://github.com/tcltk/tk/workflows/macOS/badge.svg?branch=core-8-6-branch)](https://github.com/tcltk/tk/actions?query=workflow%3A%22macOS%22+branch%3Acore-8-6-branch)\n"
+     "\n"
+     "## <a id=\"intro\">1.</a> Introduction\n"
+     "\n"
+     "This directory contains the sources and documentation for Tk, a\n"
+     "cross-platform GUI toolkit implemented with the Tcl scripting language.\n"
+     "\n"
+     "For details on features, incompatibilities, and potential problems with\n",
+     "README:  Tk\r\nThis is the Tk 8.6.13 source distribution.\r\nYou can get any source release of Tk from our distribution\r\nsite.\r\n1. Introduction\r\nThis directory contains the sources and documentation for Tk, a\r\ncross-platform GUI toolkit implemented with the Tcl scripting language.\r\nFor details on features, incompatibilities, and potential problems with"},
+    {"markdown_libcbor_heading_link_badges_bold_list", "README.md",
+     "# [libcbor](https://github.com/PJK/libcbor)\n"
+     "\n"
+     "[![Build Status](https://travis-ci.org/PJK/libcbor.svg?branch=master)](https://travis-ci.org/PJK/libcbor)\n"
+     "[![Build status](https://ci.appveyor.com/api/projects/status/8kkmvmefelsxp5u2?svg=true)](https://ci.appveyor.com/project/PJK/libcbor)\n"
+     "[![Documentation Status](https://readthedocs.org/projects/libcbor/badge/?version=latest)](https://readthedocs.org/projects/libcbor/?badge=latest)\n"
+     "[![latest packaged version(s)](https://repology.org/badge/latest-versions/libcbor.svg)](https://repology.org/project/libcbor/versions)\n"
+     "[![codecov](https://codecov.io/gh/PJK/libcbor/branch/master/graph/badge.svg)](https://codecov.io/gh/PJK/libcbor)\n"
+     "\n"
+     "**libcbor** is a C library for parsing and generating [CBOR](http://tools.ietf.org/html/rfc7049), the general-purpose schema-less binary data format.\n"
+     "\n"
+     "## Main features\n"
+     " - Complete RFC conformance\n"
+     " - Robust C99 implementation\n",
+     "libcbor\r\nlibcbor is a C library for parsing and generating CBOR, the general-purpose schema-less binary data format.\r\nMain features\r\n- Complete RFC conformance\r\n- Robust C99 implementation"},
+    {"markdown_pyyaml_setext_code_spans_indented_code", "README.md",
+     "PyYAML\n"
+     "======\n"
+     "\n"
+     "A full-featured YAML processing framework for Python\n"
+     "\n"
+     "## Installation\n"
+     "\n"
+     "To install, type `python setup.py install`.\n"
+     "\n"
+     "By default, the `setup.py` script checks whether LibYAML is installed and if\n"
+     "so, builds and installs LibYAML bindings.\n"
+     "To skip the check and force installation of LibYAML bindings, use the option\n"
+     "`--with-libyaml`: `python setup.py --with-libyaml install`.\n"
+     "To disable the check and skip building and installing LibYAML bindings, use\n"
+     "`--without-libyaml`: `python setup.py --without-libyaml install`.\n"
+     "\n"
+     "When LibYAML bindings are installed, you may use fast LibYAML-based parser and\n"
+     "emitter as follows:\n"
+     "\n"
+     "    >>> yaml.load(stream, Loader=yaml.CLoader)\n"
+     "    >>> yaml.dump(data, Dumper=yaml.CDumper)\n"
+     "\n"
+     "If you don't trust the input YAML stream, you should use:\n"
+     "\n"
+     "    >>> yaml.safe_load(stream)\n"
+     "\n",
+     "PyYAML\r\nA full-featured YAML processing framework for Python\r\nInstallation\r\nTo install, type python setup.py install.\r\nBy default, the setup.py script checks whether LibYAML is installed and if\r\nso, builds and installs LibYAML bindings.\r\nTo skip the check and force installation of LibYAML bindings, use the option\r\n--with-libyaml: python setup.py --with-libyaml install.\r\nTo disable the check and skip building and installing LibYAML bindings, use\r\n--without-libyaml: python setup.py --without-libyaml install.\r\nWhen LibYAML bindings are installed, you may use fast LibYAML-based parser and\r\nemitter as follows:\r\n>>> yaml.load(stream, Loader=yaml.CLoader)\r\n>>> yaml.dump(data, Dumper=yaml.CDumper)\r\nIf you don't trust the input YAML stream, you should use:\r\n>>> yaml.safe_load(stream)"},
+    {"markdown_polkit_setext_fenced_code", "README.md",
+     "\n"
+     "\n"
+     "Old reference can be found at  \n"
+     " https://www.freedesktop.org/software/polkit/docs/latest/\n"
+     "\n"
+     "\n"
+     "RELEASES\n"
+     "========\n"
+     "\n"
+     "Latest releases are available at polkit's Gitlab Releases page:  \n"
+     " https://gitlab.freedesktop.org/polkit/polkit/-/releases\n"
+     "\n"
+     "\n"
+     "Older releases are still available as tarballs at  \n"
+     " https://www.freedesktop.org/software/polkit/releases/\n"
+     "\n"
+     "\n"
+     "To verify the authenticity of the compressed tarball, use this command\n"
+     "\n"
+     "``` bash\n"
+     "$ gpg --verify polkit-$(VERSION).tar.gz.sign polkit-$(VERSION).tar.gz\n"
+     "$ gpg: Signature made Tue 23 Apr 2019 04:19:29 PM CEST using RSA key ID FFDCE258\n"
+     "$ gpg: Good signature from \"Jan Rybar (Red Hat) <jrybar@redhat.com>\"\n"
+     "```\n"
+     "\n",
+     "Old reference can be found at\r\nhttps://www.freedesktop.org/software/polkit/docs/latest/\r\nRELEASES\r\nLatest releases are available at polkit's Gitlab Releases page:\r\nhttps://gitlab.freedesktop.org/polkit/polkit/-/releases\r\nOlder releases are still available as tarballs at\r\nhttps://www.freedesktop.org/software/polkit/releases/\r\nTo verify the authenticity of the compressed tarball, use this command\r\n$ gpg --verify polkit-$(VERSION).tar.gz.sign polkit-$(VERSION).tar.gz\r\n$ gpg: Signature made Tue 23 Apr 2019 04:19:29 PM CEST using RSA key ID FFDCE258\r\n$ gpg: Good signature from \"Jan Rybar (Red Hat) <jrybar@redhat.com>\""},
+    {"markdown_psmisc_star_list_with_emphasis", "README.md",
+     "# psmisc\n"
+     "\n"
+     "A package of small utilities that use the proc file-system.\n"
+     "\n"
+     "* *fuser* - Identifies processes using files or sockets\n"
+     "* *killall* - kills processes by name, e.g. killall -HUP named\n"
+     "* *prtstat* - prints statistics of a process\n"
+     "* *pslog* - prints log path(s) of a process\n"
+     "* *pstree* - shows the currently running processes as a tree\n"
+     "* *peekfd* - shows the data travelling over a file descriptor\n"
+     "\n"
+     "## Getting latest source\n"
+     "There are two ways of getting the latest source.\n"
+     "\n"
+     "### GitLab\n"
+     "For the latest **psmisc** source, visit the\n"
+     "[GitLab psmisc page](https://gitlab.com/psmisc/psmisc)\n"
+     "\n"
+     "### SourceForge\n"
+     "There are also tarballs found on\n",
+     "psmisc\r\nA package of small utilities that use the proc file-system.\r\n* fuser - Identifies processes using files or sockets\r\n* killall - kills processes by name, e.g. killall -HUP named\r\n* prtstat - prints statistics of a process\r\n* pslog - prints log path(s) of a process\r\n* pstree - shows the currently running processes as a tree\r\n* peekfd - shows the data travelling over a file descriptor\r\nGetting latest source\r\nThere are two ways of getting the latest source.\r\nGitLab\r\nFor the latest psmisc source, visit the\r\nGitLab psmisc page\r\nSourceForge\r\nThere are also tarballs found on"},
+    {"markdown_benchmark_html_anchor_snake_case_code", "random_interleaving.md",
+     "<a name=\"interleaving\" />\n"
+     "\n"
+     "# Random Interleaving\n"
+     "\n"
+     "[Random Interleaving](https://github.com/google/benchmark/issues/1051) is a\n"
+     "technique to lower run-to-run variance. It randomly interleaves repetitions of a\n"
+     "microbenchmark with repetitions from other microbenchmarks in the same benchmark\n"
+     "test. Data shows it is able to lower run-to-run variance by\n"
+     "[40%](https://github.com/google/benchmark/issues/1051) on average.\n"
+     "\n"
+     "To use, you mainly need to set `--benchmark_enable_random_interleaving=true`,\n"
+     "and optionally specify non-zero repetition count `--benchmark_repetitions=9`\n"
+     "and optionally decrease the per-repetition time `--benchmark_min_time=0.1`.\n",
+     "Random Interleaving\r\nRandom Interleaving is a\r\ntechnique to lower run-to-run variance. It randomly interleaves repetitions of a\r\nmicrobenchmark with repetitions from other microbenchmarks in the same benchmark\r\ntest. Data shows it is able to lower run-to-run variance by\r\n40% on average.\r\nTo use, you mainly need to set --benchmark_enable_random_interleaving=true,\r\nand optionally specify non-zero repetition count --benchmark_repetitions=9\r\nand optionally decrease the per-repetition time --benchmark_min_time=0.1."},
+    {"markdown_procps_snake_case_quote_hard_break", "bugs.md",
+     "\n"
+     "> git request-pull commit-id \\\n"
+     ">\tgit://gitorious.org/~yourlogin/procps/your-clone.git\n"
+     "\n"
+     "\n"
+     "Kernel-Dependent Patches\n"
+     "------------------------\n"
+     "If you send patches which are specific to *running* with a particular\n"
+     "kernel version of /proc, please condition them with the runtime determined\n"
+     "variable `linux_version_code` from libproc/version.c.  It is the same\n"
+     "number as the macro `LINUX_VERSION_CODE` for which the kernel /proc fs\n"
+     "code was compiled.\n"
+     "\n"
+     "A macro is provide in libproc/misc.h to construct the code from its\n"
+     "components, e.g.\n"
+     ">  if (linux_version_code < LINUX_VERSION(2,5,41))\n"
+     ">     /* blah blah blah */\n"
+     "A startup call to `set_linux_version` may also be necessary.\n",
+     "git request-pull commit-id\r\ngit://gitorious.org/~yourlogin/procps/your-clone.git\r\nKernel-Dependent Patches\r\nIf you send patches which are specific to running with a particular\r\nkernel version of /proc, please condition them with the runtime determined\r\nvariable linux_version_code from libproc/version.c.  It is the same\r\nnumber as the macro LINUX_VERSION_CODE for which the kernel /proc fs\r\ncode was compiled.\r\nA macro is provide in libproc/misc.h to construct the code from its\r\ncomponents, e.g.\r\nif (linux_version_code < LINUX_VERSION(2,5,41))\r\n/* blah blah blah */\r\nA startup call to set_linux_version may also be necessary."},
+    {"markdown_verbs_table", "libibverbs.md",
+     "in debug mode.\n"
+     "\n"
+     "The following table describes the expected behavior when VERBS_LOG_LEVEL is set:\n"
+     "|                 | Release                         | Debug                                          |\n"
+     "|-----------------|---------------------------------|------------------------------------------------|\n"
+     "| Regular prints  | Output to VERBS_LOG_FILE if set | Output to VERBS_LOG_FILE, or stderr if not set |\n"
+     "| Datapath prints | Compiled out, no output         | Output to VERBS_LOG_FILE, or stderr if not set |\n",
+     "in debug mode.\r\nThe following table describes the expected behavior when VERBS_LOG_LEVEL is set:\r\n| Release                         | Debug\r\nRegular prints  | Output to VERBS_LOG_FILE if set | Output to VERBS_LOG_FILE, or stderr if not set\r\nDatapath prints | Compiled out, no output         | Output to VERBS_LOG_FILE, or stderr if not set"},
+    {"markdown_page_header_of_html_badges_and_references", "README.md",
+     "<!-- markdownlint-disable MD033\n"
+     "     MD041 -->\n"
+     "<p align=\"center\">\n"
+     "  <img src=\"docs/logo.png\" alt=\"Logo\"\n"
+     "       width=\"120\">\n"
+     "</p>\n"
+     "<h1 align=\"center\">Harbour &amp; Clock</h1>\n"
+     "\n"
+     "[![CI][ci-badge]][ci] ![Licence](https://img.shields.io/badge/licence-MIT-blue.svg)\n"
+     "\n"
+     "> **Note**\n"
+     "> Alarms &lt;per user&gt; &#35;12, see the [change log][changes] or [FAQ][] &amp; <docs@harbour.example>.\n"
+     "\n"
+     "[ci-badge]: https://example.org/ci.svg\n"
+     "[ci]: https://example.org/ci \"CI runs\"\n"
+     "[changes]: <CHANGES.md>\n",
+     "Harbour & Clock\r\nNote\r\nAlarms <per user> #12, see the change log or FAQ & docs@harbour.example."},
+    {"markdown_emphasis_rules_and_look_alikes", "README.md",
+     "Use snake_case_word, my_long_name and __init__.py; 2 * 3 * 4 = 24, x ~ y.\n"
+     "But a*b*c, **bold**text, ~~old~~ new, ***both*** and *open **nested** here*.\n"
+     "Escapes: \\*stars\\*, 5 \\_ 6, \\[not a link\\](x) and a lone * or _ or ~~.\n",
+     "Use snake_case_word, my_long_name and init.py; 2 * 3 * 4 = 24, x ~ y.\r\n"
+     "But abc, boldtext, old new, both and open nested here.\r\n"
+     "Escapes: *stars*, 5 _ 6, [not a link](x) and a lone * or _ or ~~."},
+    {"markdown_fences_with_other_fences_inside", "README.md",
+     "~~~~ text\n"
+     "```\n"
+     "# not a heading, *not emphasis*\n"
+     "~~~\n"
+     "~~~~\n"
+     "  1. Build: `make`\n"
+     "  2) Run [it][]\n"
+     "\n"
+     "  ---\n"
+     "***\n"
+     "End_of_text\n",
+     "```\r\n# not a heading, *not emphasis*\r\n~~~\r\n1. Build: make\r\n2) Run it\r\nEnd_of_text"},
+    // Read as UTF-8: the letters are the same in code page 1252, and the
+    // default character in code page 932.
+    {"markdown_utf8_accents_crlf", "LISEZMOI.md",
+     "Caf\xC3\xA9 Lumi\xC3\xA8re\r\n"
+     "==============\r\n"
+     "\r\n"
+     "Recettes pour *cr\xC3\xAApes* et __g\xC3\xA2teaux__, \xC3\xA9t\xC3\xA9 &eacute;t&#233;.\r\n",
+     "Caf\xE9 Lumi\xE8re\r\nRecettes pour cr\xEApes et g\xE2teaux, \xE9t\xE9 \xE9t\xE9.",
+     "Caf? Lumi?re\r\nRecettes pour cr?pes et g?teaux, ?t? ?t?."},
+    // Shift-JIS without a mark, not UTF-8: under code page 932 the trail bytes
+    // '_', '`', '[' and ']' of "\x83\x5F" (da), "\x83\x60" (chi), "\x83\x5B" (ze)
+    // and "\x83\x5D" (zo) are halves of letters; in a single-byte code page they
+    // are markup: a link, a code span.
+    {"markdown_shift_jis_trail_bytes_are_no_markup", "README.md",
+     "# \x83\x5F\x83\x60\n"
+     "\x83\x5B\x83\x5F\x83\x5D(x) \x83\x60" "a\x83\x60 _b_\n",
+     "\x83\x5F\x83\x60\r\n\x83\x83\x5F\x83 \x83" "a\x83 b",
+     "\x83\x5F\x83\x60\r\n\x83\x5B\x83\x5F\x83\x5D(x) \x83\x60" "a\x83\x60 b"},
+    {"markdown_look_alike_in_a_plain_file_unchanged", "README.TXT",
+     "# Tide *Tables*\n"
+     "\n"
+     "[link](x) my_long_name &amp; <b>\n",
+     "# Tide *Tables*\r\n[link](x) my_long_name &amp; <b>"},
 };
 
 // clang-format on

@@ -1,0 +1,308 @@
+#include "import/MarkdownHtml.h"
+
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
+#include "import/CharacterReferences.h"
+#include "import/MarkdownCharacters.h"
+
+namespace zandrel {
+namespace {
+
+using namespace markdown;
+using namespace std::string_view_literals;
+
+// The elements whose tag starts a block of HTML wherever it stands at a line's
+// start, in small letters and byte order for the search.
+// clang-format off
+constexpr std::string_view BlockElementNames[] = {
+    "address"sv,
+    "article"sv,
+    "aside"sv,
+    "base"sv,
+    "basefont"sv,
+    "blockquote"sv,
+    "body"sv,
+    "caption"sv,
+    "center"sv,
+    "col"sv,
+    "colgroup"sv,
+    "dd"sv,
+    "details"sv,
+    "dialog"sv,
+    "dir"sv,
+    "div"sv,
+    "dl"sv,
+    "dt"sv,
+    "fieldset"sv,
+    "figcaption"sv,
+    "figure"sv,
+    "footer"sv,
+    "form"sv,
+    "frame"sv,
+    "frameset"sv,
+    "h1"sv,
+    "h2"sv,
+    "h3"sv,
+    "h4"sv,
+    "h5"sv,
+    "h6"sv,
+    "head"sv,
+    "header"sv,
+    "hr"sv,
+    "html"sv,
+    "iframe"sv,
+    "legend"sv,
+    "li"sv,
+    "link"sv,
+    "main"sv,
+    "menu"sv,
+    "menuitem"sv,
+    "nav"sv,
+    "noframes"sv,
+    "ol"sv,
+    "optgroup"sv,
+    "option"sv,
+    "p"sv,
+    "param"sv,
+    "pre"sv,
+    "script"sv,
+    "search"sv,
+    "section"sv,
+    "style"sv,
+    "summary"sv,
+    "table"sv,
+    "tbody"sv,
+    "td"sv,
+    "textarea"sv,
+    "tfoot"sv,
+    "th"sv,
+    "thead"sv,
+    "title"sv,
+    "tr"sv,
+    "track"sv,
+    "ul"sv,
+};
+// clang-format on
+
+static_assert(std::is_sorted(std::begin(BlockElementNames), std::end(BlockElementNames)));
+
+constexpr std::size_t LongestBlockElementName = 10;
+
+bool IsHtmlSpace(char16_t c) noexcept
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f' || c == u'\v';
+}
+
+const char16_t* SkipHtmlSpace(const char16_t* p, const char16_t* end) noexcept
+{
+    while (p < end && IsHtmlSpace(*p)) {
+        ++p;
+    }
+    return p;
+}
+
+bool IsAttributeNameStart(char16_t c) noexcept
+{
+    return IsAsciiLetter(c) || c == u'_' || c == u':';
+}
+
+bool IsAttributeNamePart(char16_t c) noexcept
+{
+    return IsAttributeNameStart(c) || IsAsciiDigit(c) || c == u'.' || c == u'-';
+}
+
+bool IsUnquotedValuePart(char16_t c) noexcept
+{
+    return !IsHtmlSpace(c) && c != u'"' && c != u'\'' && c != u'=' && c != u'<' && c != u'>' &&
+           c != u'`';
+}
+
+// An attribute's "=value" at `p`, if any: returns where it ends, or nullptr
+// for a value that does not end.
+const char16_t* SkipAttributeValue(const char16_t* p, const char16_t* end) noexcept
+{
+    const char16_t* q = SkipHtmlSpace(p, end);
+    if (q == end || *q != u'=') {
+        return p;
+    }
+    q = SkipHtmlSpace(q + 1, end);
+    if (q < end && (*q == u'"' || *q == u'\'')) {
+        const char16_t* close = std::find(q + 1, end, *q);
+        return close == end ? nullptr : close + 1;
+    }
+    const char16_t* start = q;
+    while (q < end && IsUnquotedValuePart(*q)) {
+        ++q;
+    }
+    return q == start ? nullptr : q;
+}
+
+bool StartsWith(const char16_t* p, const char16_t* end, std::string_view ascii) noexcept
+{
+    if (static_cast<std::size_t>(end - p) < ascii.size()) {
+        return false;
+    }
+    for (const char c : ascii) {
+        char16_t unit = *p++;
+        if (unit >= u'A' && unit <= u'Z') {
+            unit = static_cast<char16_t>(unit - u'A' + u'a');
+        }
+        if (unit != static_cast<unsigned char>(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsBlockElementTag(const char16_t* p, const char16_t* end) noexcept
+{
+    p += (p < end && *p == u'/') ? 1 : 0;
+    char name[LongestBlockElementName];
+    std::size_t length = 0;
+    for (; p < end && (IsAsciiLetter(*p) || IsAsciiDigit(*p)); ++p) {
+        if (length == LongestBlockElementName) {
+            return false;
+        }
+        const char16_t c = *p;
+        name[length++] = static_cast<char>(c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : c);
+    }
+    const bool ends =
+        p == end || IsSpaceOrTab(*p) || *p == u'>' || (*p == u'/' && p + 1 < end && p[1] == u'>');
+    return length > 0 && ends &&
+           std::binary_search(std::begin(BlockElementNames), std::end(BlockElementNames),
+                              std::string_view(name, length));
+}
+
+} // namespace
+
+std::size_t HtmlTagLength(const char16_t* at, const char16_t* end) noexcept
+{
+    const char16_t* p = at + 1;
+    if (at >= end || *at != u'<' || p == end) {
+        return 0;
+    }
+    const bool closing = *p == u'/';
+    p += closing ? 1 : 0;
+    if (p == end || !IsAsciiLetter(*p)) {
+        return 0;
+    }
+    while (p < end && (IsAsciiLetter(*p) || IsAsciiDigit(*p) || *p == u'-')) {
+        ++p;
+    }
+    if (closing) {
+        p = SkipHtmlSpace(p, end);
+        return p < end && *p == u'>' ? static_cast<std::size_t>(p + 1 - at) : 0;
+    }
+    for (;;) {
+        const char16_t* const name = SkipHtmlSpace(p, end);
+        if (name < end && *name == u'>') {
+            return static_cast<std::size_t>(name + 1 - at);
+        }
+        if (end - name >= 2 && name[0] == u'/' && name[1] == u'>') {
+            return static_cast<std::size_t>(name + 2 - at);
+        }
+        if (name == p || name == end || !IsAttributeNameStart(*name)) {
+            return 0; // an attribute needs white space before it
+        }
+        p = name + 1;
+        while (p < end && IsAttributeNamePart(*p)) {
+            ++p;
+        }
+        p = SkipAttributeValue(p, end);
+        if (p == nullptr) {
+            return 0;
+        }
+    }
+}
+
+HtmlBlockKind HtmlBlockStart(const char16_t* begin, const char16_t* end,
+                             bool paragraphOpen) noexcept
+{
+    if (end - begin < 2 || *begin != u'<') {
+        return HtmlBlockKind::None;
+    }
+    if (begin[1] == u'?' || (begin[1] == u'!' && (StartsWith(begin, end, "<!--"sv) ||
+                                                  StartsWith(begin, end, "<![cdata["sv) ||
+                                                  (end - begin > 2 && IsAsciiLetter(begin[2]))))) {
+        return HtmlBlockKind::EndsWithMarkup;
+    }
+    if (IsBlockElementTag(begin + 1, end)) {
+        return HtmlBlockKind::EndsAtBlankLine;
+    }
+    if (paragraphOpen) {
+        return HtmlBlockKind::None;
+    }
+    const std::size_t tag = HtmlTagLength(begin, end);
+    const char16_t* rest = begin + tag;
+    while (rest < end && IsSpaceOrTab(*rest)) {
+        ++rest;
+    }
+    return tag > 0 && rest == end ? HtmlBlockKind::EndsAtBlankLine : HtmlBlockKind::None;
+}
+
+char16_t* HtmlBlockText::Write(const char16_t* from, const char16_t* to, char16_t* out) noexcept
+{
+    const char16_t* p = from;
+    while (p < to) {
+        switch (state_) {
+        case State::Text:
+            if (*p == u'<' && StartsWith(p, to, "<!--"sv)) {
+                state_ = State::Comment;
+                p += 4;
+            } else if (*p == u'<' && StartsWith(p, to, "<?"sv)) {
+                state_ = State::Instruction;
+                p += 2;
+            } else if (*p == u'<' && StartsWith(p, to, "<!"sv)) {
+                state_ = State::Declaration;
+                p += 2;
+            } else if (*p == u'<' && p + 1 < to &&
+                       (IsAsciiLetter(p[1]) ||
+                        (p[1] == u'/' && p + 2 < to && IsAsciiLetter(p[2])))) {
+                state_ = State::Tag;
+                quote_ = 0;
+                ++p;
+            } else if (char32_t code = 0;
+                       std::size_t length = DecodeCharacterReference(p, to, code)) {
+                out += WriteUtf16(code, out);
+                p += length;
+            } else {
+                *out++ = *p++;
+            }
+            break;
+        case State::Tag:
+            if (quote_ != 0) {
+                quote_ = *p == quote_ ? 0 : quote_;
+            } else if (*p == u'"' || *p == u'\'') {
+                quote_ = *p;
+            } else if (*p == u'>') {
+                state_ = State::Text;
+            }
+            ++p;
+            break;
+        case State::Comment:
+            if (StartsWith(p, to, "-->"sv)) {
+                state_ = State::Text;
+                p += 3;
+            } else {
+                ++p;
+            }
+            break;
+        case State::Instruction:
+            if (StartsWith(p, to, "?>"sv)) {
+                state_ = State::Text;
+                p += 2;
+            } else {
+                ++p;
+            }
+            break;
+        case State::Declaration:
+            state_ = *p++ == u'>' ? State::Text : State::Declaration;
+            break;
+        }
+    }
+    return out;
+}
+
+} // namespace zandrel

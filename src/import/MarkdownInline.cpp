@@ -1,0 +1,524 @@
+#include "import/MarkdownInline.h"
+
+#include <cstdint>
+#include <string_view>
+
+#include "import/CharacterReferences.h"
+#include "import/ImportLimits.h"
+#include "import/MarkdownCharacters.h"
+#include "import/MarkdownHtml.h"
+
+namespace zandrel {
+namespace {
+
+using namespace markdown;
+using namespace std::string_view_literals;
+
+// Bounds of the reader's stack: emphasis runs and brackets beyond them in one
+// block stay as written.
+constexpr std::size_t MostDelimiterRuns = 64;
+constexpr std::size_t MostBrackets = 64;
+constexpr std::size_t LongestLinkLabel = 999;
+constexpr std::size_t DeepestParentheses = 32;
+constexpr std::size_t LongestSchemeName = 32;
+
+constexpr std::size_t None = static_cast<std::size_t>(-1);
+
+// A run of '*', '_' or '~' that may open or close emphasis.
+struct DelimiterRun {
+    std::uint16_t at;     // the first unit of what is left of the run
+    std::uint16_t count;  // units left
+    std::uint16_t length; // units as written
+    char16_t mark;
+    bool canOpen;
+    bool canClose;
+    bool gone;
+};
+
+// A '[' or "![" waiting for its ']'.
+struct Bracket {
+    std::uint16_t at;
+    std::uint16_t runsBelow; // the delimiter runs before it
+    bool image;
+    bool active; // a link inside a link is text
+};
+
+class InlineReader {
+public:
+    InlineReader(char16_t* text, std::size_t units) noexcept : t_(text), n_(units)
+    {
+        for (std::size_t word = 0; word * 64 < n_; ++word) {
+            gone_[word] = 0;
+        }
+    }
+
+    std::size_t Read() noexcept
+    {
+        std::size_t i = 0;
+        while (i < n_) {
+            switch (t_[i]) {
+            case u'\\':
+                i = Backslash(i);
+                break;
+            case u'`':
+                i = CodeSpan(i);
+                break;
+            case u'&':
+                i = Reference(i);
+                break;
+            case u'<':
+                i = AngleBracket(i);
+                break;
+            case u'!':
+                if (i + 1 < n_ && t_[i + 1] == u'[') {
+                    OpenBracket(i, true);
+                    i += 2;
+                } else {
+                    ++i;
+                }
+                break;
+            case u'[':
+                OpenBracket(i, false);
+                ++i;
+                break;
+            case u']':
+                i = CloseBracket(i);
+                break;
+            case u'*':
+            case u'_':
+            case u'~':
+                i = Run(i);
+                break;
+            default:
+                ++i;
+                break;
+            }
+        }
+        ResolveEmphasis(0);
+        return Compact();
+    }
+
+private:
+    void Drop(std::size_t at) noexcept { gone_[at / 64] |= std::uint64_t{1} << (at % 64); }
+    void Drop(std::size_t from, std::size_t to) noexcept
+    {
+        for (; from < to; ++from) {
+            Drop(from);
+        }
+    }
+    [[nodiscard]] bool Dropped(std::size_t at) const noexcept
+    {
+        return ((gone_[at / 64] >> (at % 64)) & 1) != 0;
+    }
+    [[nodiscard]] char16_t At(std::size_t at) const noexcept { return at < n_ ? t_[at] : u'\n'; }
+
+    std::size_t Compact() noexcept
+    {
+        std::size_t out = 0;
+        for (std::size_t i = 0; i < n_; ++i) {
+            if (!Dropped(i)) {
+                t_[out++] = t_[i];
+            }
+        }
+        return out;
+    }
+
+    std::size_t RunEnd(std::size_t i) const noexcept
+    {
+        const char16_t mark = t_[i];
+        while (i < n_ && t_[i] == mark) {
+            ++i;
+        }
+        return i;
+    }
+
+    // The first index from `from` where `what` stands, or None.
+    std::size_t Find(std::size_t from, std::u16string_view what) const noexcept
+    {
+        const std::u16string_view text(t_, n_);
+        const std::size_t found = text.find(what, from);
+        return found == std::u16string_view::npos ? None : found;
+    }
+
+    // A backslash hides the markup of the punctuation after it; before a line
+    // break inside the block it is a hard break, which shows nothing.
+    std::size_t Backslash(std::size_t i) noexcept
+    {
+        if (i + 1 < n_ && IsAsciiPunctuation(t_[i + 1])) {
+            Drop(i);
+            return i + 2;
+        }
+        if (i + 2 < n_ && t_[i + 1] == u'\n') {
+            Drop(i);
+        }
+        return i + 1;
+    }
+
+    std::size_t CodeSpan(std::size_t i) noexcept
+    {
+        const std::size_t open = RunEnd(i);
+        const std::size_t length = open - i;
+        const bool remembered = length <= 64;
+        const std::uint64_t bit = remembered ? std::uint64_t{1} << (length - 1) : 0;
+        if ((missingCloser_ & bit) != 0) {
+            return open;
+        }
+        std::size_t close = open;
+        while (close < n_) {
+            if (t_[close] != u'`') {
+                ++close;
+                continue;
+            }
+            const std::size_t end = RunEnd(close);
+            if (end - close == length) {
+                Drop(i, open);
+                Drop(close, end);
+                // One space on each side goes, where both are there and the
+                // code is not all spaces.
+                const bool padded = close - open >= 2 && (t_[open] == u' ' || t_[open] == u'\n') &&
+                                    (t_[close - 1] == u' ' || t_[close - 1] == u'\n');
+                bool blank = true;
+                for (std::size_t k = open; padded && k < close && blank; ++k) {
+                    blank = t_[k] == u' ' || t_[k] == u'\n';
+                }
+                if (padded && !blank) {
+                    Drop(open);
+                    Drop(close - 1);
+                }
+                return end;
+            }
+            close = end;
+        }
+        missingCloser_ |= bit; // no later run of this length can close either
+        return open;
+    }
+
+    std::size_t Reference(std::size_t i) noexcept
+    {
+        char32_t code = 0;
+        const std::size_t length = DecodeCharacterReference(t_ + i, t_ + n_, code);
+        if (length == 0) {
+            return i + 1;
+        }
+        const std::size_t written = WriteUtf16(code, t_ + i);
+        Drop(i + written, i + length);
+        return i + length;
+    }
+
+    // "<scheme:address>" or "<name@host>": the address shows; the end past '>'
+    // or None.
+    std::size_t AutolinkEnd(std::size_t i) const noexcept
+    {
+        std::size_t p = i + 1;
+        if (p < n_ && IsAsciiLetter(t_[p])) {
+            std::size_t q = p + 1;
+            while (q < n_ && q - p <= LongestSchemeName &&
+                   (IsAsciiLetter(t_[q]) || IsAsciiDigit(t_[q]) || t_[q] == u'+' || t_[q] == u'.' ||
+                    t_[q] == u'-')) {
+                ++q;
+            }
+            if (q < n_ && t_[q] == u':' && q - p >= 2 && q - p <= LongestSchemeName) {
+                for (++q; q < n_ && t_[q] > u' ' && t_[q] != u'<'; ++q) {
+                    if (t_[q] == u'>') {
+                        return q + 1;
+                    }
+                }
+                return None;
+            }
+        }
+        const auto isLocalPart = [](char16_t c) {
+            return IsAsciiLetter(c) || IsAsciiDigit(c) ||
+                   std::u16string_view(u".!#$%&'*+/=?^_`{|}~-").find(c) !=
+                       std::u16string_view::npos;
+        };
+        while (p < n_ && isLocalPart(t_[p])) {
+            ++p;
+        }
+        if (p == i + 1 || p >= n_ || t_[p] != u'@') {
+            return None;
+        }
+        const std::size_t host = ++p;
+        while (p < n_ &&
+               (IsAsciiLetter(t_[p]) || IsAsciiDigit(t_[p]) || t_[p] == u'-' || t_[p] == u'.')) {
+            ++p;
+        }
+        return p > host && p < n_ && t_[p] == u'>' ? p + 1 : None;
+    }
+
+    // Raw HTML: a tag, comment, instruction, declaration or CDATA section;
+    // the end past it or None. A search that failed once fails for every
+    // later start, so each is made once at most.
+    std::size_t RawHtmlEnd(std::size_t i) noexcept
+    {
+        const std::u16string_view rest(t_ + i, n_ - i);
+        const auto closedBy = [&](std::size_t from, std::u16string_view close, bool& missing) {
+            const std::size_t found = missing ? None : Find(from, close);
+            missing = found == None;
+            return found == None ? None : found + close.size();
+        };
+        if (rest.starts_with(u"<!-->"sv)) {
+            return i + 5;
+        }
+        if (rest.starts_with(u"<!--->"sv)) {
+            return i + 6;
+        }
+        if (rest.starts_with(u"<!--"sv)) {
+            return closedBy(i + 4, u"-->"sv, missingCommentEnd_);
+        }
+        if (rest.starts_with(u"<?"sv)) {
+            return closedBy(i + 2, u"?>"sv, missingInstructionEnd_);
+        }
+        if (rest.starts_with(u"<![CDATA["sv)) {
+            return closedBy(i + 9, u"]]>"sv, missingCdataEnd_);
+        }
+        if (rest.size() > 2 && rest[1] == u'!' && IsAsciiLetter(rest[2])) {
+            return closedBy(i + 2, u">"sv, missingDeclarationEnd_);
+        }
+        const std::size_t tag = HtmlTagLength(t_ + i, t_ + n_);
+        return tag == 0 ? None : i + tag;
+    }
+
+    std::size_t AngleBracket(std::size_t i) noexcept
+    {
+        if (const std::size_t end = AutolinkEnd(i); end != None) {
+            Drop(i);
+            Drop(end - 1);
+            return end;
+        }
+        if (const std::size_t end = RawHtmlEnd(i); end != None) {
+            Drop(i, end);
+            return end;
+        }
+        return i + 1;
+    }
+
+    void OpenBracket(std::size_t i, bool image) noexcept
+    {
+        if (bracketCount_ == MostBrackets) {
+            ++bracketsNotKept_;
+            return;
+        }
+        brackets_[bracketCount_++] = {static_cast<std::uint16_t>(i),
+                                      static_cast<std::uint16_t>(runCount_), image, true};
+    }
+
+    std::size_t SkipSpaceAndOneBreak(std::size_t p) const noexcept
+    {
+        while (p < n_ && IsSpaceOrTab(t_[p])) {
+            ++p;
+        }
+        if (p < n_ && t_[p] == u'\n') {
+            ++p;
+            while (p < n_ && IsSpaceOrTab(t_[p])) {
+                ++p;
+            }
+        }
+        return p;
+    }
+
+    // "(destination "title")" from `p` (past the '('): the end past ')', or None.
+    std::size_t InlineLinkEnd(std::size_t p) const noexcept
+    {
+        p = SkipSpaceAndOneBreak(p);
+        if (p < n_ && t_[p] == u'<') {
+            for (++p; p < n_ && t_[p] != u'>'; ++p) {
+                if (t_[p] == u'\n' || t_[p] == u'<') {
+                    return None;
+                }
+                p += (t_[p] == u'\\' && p + 1 < n_) ? 1 : 0;
+            }
+            if (p == n_) {
+                return None;
+            }
+            ++p;
+        } else {
+            std::size_t depth = 0;
+            for (; p < n_ && t_[p] > u' '; ++p) {
+                if (t_[p] == u'\\' && p + 1 < n_ && IsAsciiPunctuation(t_[p + 1])) {
+                    ++p;
+                } else if (t_[p] == u'(') {
+                    if (++depth > DeepestParentheses) {
+                        return None;
+                    }
+                } else if (t_[p] == u')') {
+                    if (depth == 0) {
+                        break;
+                    }
+                    --depth;
+                }
+            }
+            if (depth != 0) {
+                return None;
+            }
+        }
+        const std::size_t afterDestination = p;
+        p = SkipSpaceAndOneBreak(p);
+        if (p > afterDestination && p < n_ && (t_[p] == u'"' || t_[p] == u'\'' || t_[p] == u'(')) {
+            const char16_t close = t_[p] == u'(' ? u')' : t_[p];
+            for (++p; p < n_ && t_[p] != close; ++p) {
+                if (t_[p] == u'\\') {
+                    ++p;
+                } else if (close == u')' && t_[p] == u'(') {
+                    return None;
+                }
+            }
+            if (p >= n_) {
+                return None;
+            }
+            p = SkipSpaceAndOneBreak(p + 1);
+        }
+        return p < n_ && t_[p] == u')' ? p + 1 : None;
+    }
+
+    // "[label]" or "[]" from `p` (at the '['): the end past ']', or None.
+    std::size_t LabelEnd(std::size_t p) const noexcept
+    {
+        const std::size_t start = ++p;
+        for (; p < n_ && t_[p] != u']'; ++p) {
+            if (t_[p] == u'[' || p - start >= LongestLinkLabel) {
+                return None;
+            }
+            p += t_[p] == u'\\' ? 1 : 0;
+        }
+        return p < n_ ? p + 1 : None;
+    }
+
+    // What follows a ']' that makes a link or image of its brackets.
+    std::size_t LinkTailEnd(std::size_t p) const noexcept
+    {
+        if (p < n_ && t_[p] == u'(') {
+            return InlineLinkEnd(p + 1);
+        }
+        if (p < n_ && t_[p] == u'[') {
+            return LabelEnd(p);
+        }
+        return None;
+    }
+
+    std::size_t CloseBracket(std::size_t i) noexcept
+    {
+        if (bracketsNotKept_ > 0) {
+            --bracketsNotKept_;
+            return i + 1;
+        }
+        if (bracketCount_ == 0) {
+            return i + 1;
+        }
+        const Bracket opener = brackets_[--bracketCount_];
+        const std::size_t end = opener.active ? LinkTailEnd(i + 1) : None;
+        if (end == None) {
+            return i + 1;
+        }
+        if (opener.image) {
+            Drop(opener.at, end); // an image shows nothing, its description neither
+        } else {
+            ResolveEmphasis(opener.runsBelow);
+            Drop(opener.at);
+            Drop(i, end);
+            for (std::size_t k = 0; k < bracketCount_; ++k) {
+                brackets_[k].active = brackets_[k].image;
+            }
+        }
+        runCount_ = opener.runsBelow;
+        return end;
+    }
+
+    std::size_t Run(std::size_t i) noexcept
+    {
+        const char16_t mark = t_[i];
+        const std::size_t end = RunEnd(i);
+        const char16_t before = i > 0 ? t_[i - 1] : u'\n';
+        const char16_t after = At(end);
+        const bool left = !IsWhiteSpace(after) &&
+                          (!IsPunctuation(after) || IsWhiteSpace(before) || IsPunctuation(before));
+        const bool right = !IsWhiteSpace(before) &&
+                           (!IsPunctuation(before) || IsWhiteSpace(after) || IsPunctuation(after));
+        bool canOpen = left;
+        bool canClose = right;
+        if (mark == u'_') { // never inside a word
+            canOpen = left && (!right || IsPunctuation(before));
+            canClose = right && (!left || IsPunctuation(after));
+        } else if (mark == u'~' && end - i > 2) {
+            canOpen = canClose = false;
+        }
+        if ((canOpen || canClose) && runCount_ < MostDelimiterRuns) {
+            const auto length = static_cast<std::uint16_t>(end - i);
+            runs_[runCount_++] = {
+                static_cast<std::uint16_t>(i), length, length, mark, canOpen, canClose, false};
+        }
+        return end;
+    }
+
+    [[nodiscard]] bool Pairs(const DelimiterRun& opener, const DelimiterRun& closer) const noexcept
+    {
+        if (opener.gone || !opener.canOpen || opener.count == 0 || opener.mark != closer.mark) {
+            return false;
+        }
+        if (closer.mark == u'~') {
+            return opener.count == closer.count;
+        }
+        // A run that can both open and close pairs only where the lengths
+        // leave no third over ("*a**b*" is not "a" emphasised twice).
+        const bool either = opener.canClose || closer.canOpen;
+        const unsigned sum = opener.length + closer.length;
+        return !either || sum % 3 != 0 || (opener.length % 3 == 0 && closer.length % 3 == 0);
+    }
+
+    // Pairs the runs from `bottom` up, closers left to right with the nearest
+    // opener; the paired marks go, the text between them stays.
+    void ResolveEmphasis(std::size_t bottom) noexcept
+    {
+        for (std::size_t c = bottom; c < runCount_; ++c) {
+            DelimiterRun& closer = runs_[c];
+            while (!closer.gone && closer.canClose && closer.count > 0) {
+                std::size_t o = c;
+                while (o > bottom && !Pairs(runs_[o - 1], closer)) {
+                    --o;
+                }
+                if (o == bottom) {
+                    break;
+                }
+                DelimiterRun& opener = runs_[--o];
+                const std::size_t use = closer.mark == u'~'
+                                            ? closer.count
+                                            : (opener.count >= 2 && closer.count >= 2 ? 2 : 1);
+                Drop(opener.at + opener.count - use, opener.at + opener.count);
+                opener.count = static_cast<std::uint16_t>(opener.count - use);
+                Drop(closer.at, closer.at + use);
+                closer.at = static_cast<std::uint16_t>(closer.at + use);
+                closer.count = static_cast<std::uint16_t>(closer.count - use);
+                for (std::size_t k = o + 1; k < c; ++k) {
+                    runs_[k].gone = true;
+                }
+                opener.gone = opener.count == 0;
+            }
+        }
+    }
+
+    char16_t* t_;
+    std::size_t n_;
+    std::uint64_t gone_[(WideTextUnits + 63) / 64]; // cleared up to n_
+    DelimiterRun runs_[MostDelimiterRuns];
+    std::size_t runCount_ = 0;
+    Bracket brackets_[MostBrackets];
+    std::size_t bracketCount_ = 0;
+    std::size_t bracketsNotKept_ = 0;
+    std::uint64_t missingCloser_ = 0; // bit L-1: no run of L backquotes further on
+    bool missingCommentEnd_ = false;
+    bool missingInstructionEnd_ = false;
+    bool missingCdataEnd_ = false;
+    bool missingDeclarationEnd_ = false;
+};
+
+} // namespace
+
+std::size_t MarkdownInlineToText(char16_t* text, std::size_t units) noexcept
+{
+    if (units > WideTextUnits) {
+        units = WideTextUnits;
+    }
+    InlineReader reader(text, units);
+    return reader.Read();
+}
+
+} // namespace zandrel
