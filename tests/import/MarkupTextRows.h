@@ -170,7 +170,7 @@ inline constexpr MarkupTextRow HtmlTextRows[] = {
     {"shift_jis_page_by_meta_charset", "index.html",
      "<html><head><meta charset=\"Shift_JIS\"><title>\x90\xAF\x90\x7D\x83\x5C\x83\x74\x83\x67</title></head>\n"
      "<body><h1>\x90\xAF\x90\x7D\x83\x5C\x83\x74\x83\x67</h1><p>\x95\x5C\x8E\xA6: "
-     "\x8D\x50\x90\xAF 9,000 \x8C\xC2</p></body></html>",
+     "\x8D\x50\x90\xAF 9,000 \x8C\xC2 \x8C", // the read cut the last character in two
      "?????\r\n??: ?? 9,000 ?",
      "\x90\xAF\x90\x7D\x83\x5C\x83\x74\x83\x67\r\n"
      "\x95\x5C\x8E\xA6: \x8D\x50\x90\xAF 9,000 \x8C\xC2",
