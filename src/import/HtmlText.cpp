@@ -12,7 +12,7 @@ namespace {
 using namespace std::string_view_literals;
 
 // What an element does to the text around it.
-enum class ElementKind {
+enum class ElementKind : unsigned char {
     Inline,  // its tags go, its text stays
     Block,   // its start and end tags end a line
     Heading, // a block; the first one that repeats the title goes
@@ -23,53 +23,85 @@ enum class ElementKind {
     Hidden,  // shows nothing up to its end tag
 };
 
+// The longest name in the table: a longer one is an inline element's.
+constexpr std::size_t NameCapacity = 10;
+
+// Names are held in the rows themselves, with zeros after them: no pointers.
 struct Element {
-    std::string_view name;
+    char name[NameCapacity + 1];
     ElementKind kind;
 };
 
 // Every element that is not inline, by name in small letters, in byte order
 // for the search.
+// clang-format off
 constexpr Element Elements[] = {
-    {"address"sv, ElementKind::Block},    {"article"sv, ElementKind::Block},
-    {"aside"sv, ElementKind::Block},      {"blockquote"sv, ElementKind::Block},
-    {"body"sv, ElementKind::Block},       {"br"sv, ElementKind::Block},
-    {"caption"sv, ElementKind::Row},      {"center"sv, ElementKind::Block},
-    {"dd"sv, ElementKind::Block},         {"details"sv, ElementKind::Block},
-    {"dialog"sv, ElementKind::Block},     {"dir"sv, ElementKind::Block},
-    {"div"sv, ElementKind::Block},        {"dl"sv, ElementKind::Block},
-    {"dt"sv, ElementKind::Block},         {"fieldset"sv, ElementKind::Block},
-    {"figcaption"sv, ElementKind::Block}, {"figure"sv, ElementKind::Block},
-    {"footer"sv, ElementKind::Block},     {"form"sv, ElementKind::Block},
-    {"h1"sv, ElementKind::Heading},       {"h2"sv, ElementKind::Heading},
-    {"h3"sv, ElementKind::Heading},       {"h4"sv, ElementKind::Heading},
-    {"h5"sv, ElementKind::Heading},       {"h6"sv, ElementKind::Heading},
-    {"header"sv, ElementKind::Block},     {"hgroup"sv, ElementKind::Block},
-    {"hr"sv, ElementKind::Block},         {"iframe"sv, ElementKind::Hidden},
-    {"legend"sv, ElementKind::Block},     {"li"sv, ElementKind::Block},
-    {"main"sv, ElementKind::Block},       {"menu"sv, ElementKind::Block},
-    {"nav"sv, ElementKind::Block},        {"noembed"sv, ElementKind::Hidden},
-    {"noframes"sv, ElementKind::Hidden},  {"noscript"sv, ElementKind::Hidden},
-    {"ol"sv, ElementKind::Block},         {"p"sv, ElementKind::Block},
-    {"pre"sv, ElementKind::Pre},          {"script"sv, ElementKind::Hidden},
-    {"section"sv, ElementKind::Block},    {"style"sv, ElementKind::Hidden},
-    {"summary"sv, ElementKind::Block},    {"table"sv, ElementKind::Row},
-    {"tbody"sv, ElementKind::Row},        {"td"sv, ElementKind::Cell},
-    {"template"sv, ElementKind::Hidden},  {"tfoot"sv, ElementKind::Row},
-    {"th"sv, ElementKind::Cell},          {"thead"sv, ElementKind::Row},
-    {"title"sv, ElementKind::Title},      {"tr"sv, ElementKind::Row},
-    {"ul"sv, ElementKind::Block},
+    {"address", ElementKind::Block},
+    {"article", ElementKind::Block},
+    {"aside", ElementKind::Block},
+    {"blockquote", ElementKind::Block},
+    {"body", ElementKind::Block},
+    {"br", ElementKind::Block},
+    {"caption", ElementKind::Row},
+    {"center", ElementKind::Block},
+    {"dd", ElementKind::Block},
+    {"details", ElementKind::Block},
+    {"dialog", ElementKind::Block},
+    {"dir", ElementKind::Block},
+    {"div", ElementKind::Block},
+    {"dl", ElementKind::Block},
+    {"dt", ElementKind::Block},
+    {"fieldset", ElementKind::Block},
+    {"figcaption", ElementKind::Block},
+    {"figure", ElementKind::Block},
+    {"footer", ElementKind::Block},
+    {"form", ElementKind::Block},
+    {"h1", ElementKind::Heading},
+    {"h2", ElementKind::Heading},
+    {"h3", ElementKind::Heading},
+    {"h4", ElementKind::Heading},
+    {"h5", ElementKind::Heading},
+    {"h6", ElementKind::Heading},
+    {"header", ElementKind::Block},
+    {"hgroup", ElementKind::Block},
+    {"hr", ElementKind::Block},
+    {"iframe", ElementKind::Hidden},
+    {"legend", ElementKind::Block},
+    {"li", ElementKind::Block},
+    {"main", ElementKind::Block},
+    {"menu", ElementKind::Block},
+    {"nav", ElementKind::Block},
+    {"noembed", ElementKind::Hidden},
+    {"noframes", ElementKind::Hidden},
+    {"noscript", ElementKind::Hidden},
+    {"ol", ElementKind::Block},
+    {"p", ElementKind::Block},
+    {"pre", ElementKind::Pre},
+    {"script", ElementKind::Hidden},
+    {"section", ElementKind::Block},
+    {"style", ElementKind::Hidden},
+    {"summary", ElementKind::Block},
+    {"table", ElementKind::Row},
+    {"tbody", ElementKind::Row},
+    {"td", ElementKind::Cell},
+    {"template", ElementKind::Hidden},
+    {"tfoot", ElementKind::Row},
+    {"th", ElementKind::Cell},
+    {"thead", ElementKind::Row},
+    {"title", ElementKind::Title},
+    {"tr", ElementKind::Row},
+    {"ul", ElementKind::Block},
 };
+// clang-format on
 
 constexpr bool NamesInOrder() noexcept
 {
     return std::is_sorted(std::begin(Elements), std::end(Elements),
-                          [](const Element& a, const Element& b) { return a.name < b.name; });
+                          [](const Element& a, const Element& b) {
+                              return std::string_view(a.name) < std::string_view(b.name);
+                          });
 }
 static_assert(NamesInOrder(), "the search needs the names in byte order");
-
-// The longest name in the table: a longer one is an inline element's.
-constexpr std::size_t NameCapacity = 10;
 
 constexpr bool IsHtmlSpace(char16_t c) noexcept
 {
@@ -321,10 +353,12 @@ private:
         }
         if (length > 0 && length <= NameCapacity) {
             const std::string_view wanted(name, length);
-            const auto* const found = std::lower_bound(
-                std::begin(Elements), std::end(Elements), wanted,
-                [](const Element& row, std::string_view key) { return row.name < key; });
-            if (found != std::end(Elements) && found->name == wanted) {
+            const auto* const found =
+                std::lower_bound(std::begin(Elements), std::end(Elements), wanted,
+                                 [](const Element& row, std::string_view key) {
+                                     return std::string_view(row.name) < key;
+                                 });
+            if (found != std::end(Elements) && std::string_view(found->name) == wanted) {
                 tag.kind = found->kind;
                 tag.name = found->name;
             }
