@@ -14,6 +14,7 @@
 
 #include "import/ApplyLineLimit.h"
 #include "import/ConvertReadText.h"
+#include "import/HtmlText.h"
 #include "import/ImportDescription.h"
 #include "import/ImportLimits.h"
 #include "import/NormaliseDescriptionText.h"
@@ -75,15 +76,17 @@ std::string Utf8Text()
     return text;
 }
 
-// The conversion step that every import runs after the read; plain ASCII is
-// only looked at. Each round starts from the bytes read.
-void BM_ConvertReadText(benchmark::State& state, const std::string& source)
+// The conversion step that every import runs after the read, with the reader
+// that the file's name or start chooses; plain ASCII is only looked at. Each
+// round starts from the bytes read.
+void BM_ConvertReadText(benchmark::State& state, const std::string& source,
+                        const char* name = "README.TXT")
 {
     ReadBuffer text;
     for (auto _ : state) {
         std::memcpy(text.data(), source.data(), source.size());
         text[source.size()] = '\0';
-        ConvertReadText(text, source.size(), "README.TXT");
+        ConvertReadText(text, source.size(), name);
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * source.size()));
@@ -124,22 +127,52 @@ std::string MarkdownReadme()
     return text;
 }
 
-// The Markdown reader's whole road: decoded from UTF-8, read, made ANSI.
-void BM_ConvertMarkdownText(benchmark::State& state, const std::string& source)
+// A generated manual page as documentation trees hold them: a head with its
+// meta tags, style and script, then paragraphs with links, character
+// references, a table and a pre block, cut at the read limit.
+std::string WebPage()
 {
-    ReadBuffer text;
+    std::string page =
+        "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\n<html>\n<head>\n"
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n"
+        "<title>Harbour Gazette Archive</title>\n<style type=\"text/css\">\n"
+        "body { font-family: Georgia, serif; margin: 1em 5%; }\n"
+        "pre { background: #eee; }\n</style>\n"
+        "<script>if (window.matchMedia) { document.body.className = 'wide'; }</script>\n"
+        "</head>\n<body>\n<h1>Harbour Gazette Archive</h1>\n<!-- generated -->\n";
+    for (int section = 1; page.size() < ReadLimit; ++section) {
+        page += "<h2 id=\"s" + std::to_string(section) + "\">" + std::to_string(section) +
+                " Caf&eacute; notes &mdash; part " + std::to_string(section) +
+                "</h2>\n"
+                "<p>The archive keeps <a href=\"issues.html\" title=\"All issues\">every issue</a> "
+                "of the gazette from the first number onwards, with scanned pages,\n"
+                "an index of names&nbsp;and places, and notes on the printers &amp; binders.</p>\n"
+                "<table border=\"1\"><tr><th>Year</th><th>Issues</th></tr>"
+                "<tr><td>1921</td><td>52</td></tr></table>\n"
+                "<pre>\n  search --year 1921 --name &quot;Hale&quot;\n</pre>\n";
+    }
+    page.resize(ReadLimit);
+    return page;
+}
+
+// The web page reader alone, on the page already decoded to wide text.
+void BM_HtmlToText(benchmark::State& state, const std::string& source)
+{
+    const std::u16string page(source.begin(), source.end()); // ASCII
+    std::u16string text;
     for (auto _ : state) {
-        std::memcpy(text.data(), source.data(), source.size());
-        text[source.size()] = '\0';
-        ConvertReadText(text, source.size(), "README.md");
+        text = page;
+        benchmark::DoNotOptimize(HtmlToText(text.data(), text.size()));
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * source.size()));
 }
 
 BENCHMARK_CAPTURE(BM_ConvertReadText, ascii, TypicalText());
-BENCHMARK_CAPTURE(BM_ConvertMarkdownText, readme, MarkdownReadme());
+BENCHMARK_CAPTURE(BM_ConvertReadText, markdown, MarkdownReadme(), "README.md");
 BENCHMARK_CAPTURE(BM_ConvertReadText, utf8, Utf8Text());
+BENCHMARK_CAPTURE(BM_ConvertReadText, html, WebPage()); // chosen by its start
+BENCHMARK_CAPTURE(BM_HtmlToText, page, WebPage());
 BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, typical, TypicalText());
 BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, worst, test::WorstCaseText());
 BENCHMARK_CAPTURE(BM_ApplyLineLimit, typical, TypicalText());

@@ -4,6 +4,7 @@
 #include "FuzzInput.h"
 #include "Reference.h"
 #include "ReferenceBinaryFormats.h"
+#include "ReferenceHtmlText.h"
 #include "ReferenceMarkedText.h"
 #include "import/ImportDescription.h"
 #include "import/ImportLimits.h"
@@ -40,6 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const std::string start = file.content.substr(0, ReadLimit);
+    if (!reference::IsBinaryFormat(start) && reference::StartsLikeWebPage(start)) {
+        return 0; // read as a web page, whose reader has a target of its own
+    }
     std::string read = reference::IsBinaryFormat(start)
                            ? std::string()
                            : reference::DropLoneLeadByte(reference::TextRead(start, diz));

@@ -9,9 +9,14 @@
 namespace zandrel {
 namespace {
 
+constexpr std::size_t LongestName = 8;
+
+// The name in the row itself, with zeros after it: the table holds no
+// pointers for the DLL to relocate. Every HTML 4 name stands for a character
+// below U+10000.
 struct NamedReference {
-    std::string_view name;
-    char32_t code;
+    char name[LongestName + 1];
+    char16_t code;
 };
 
 // HTML 4's names and XML's "apos", in byte order for the search. Names are
@@ -274,10 +279,8 @@ constexpr NamedReference NamedReferences[] = {
 
 static_assert(std::is_sorted(std::begin(NamedReferences), std::end(NamedReferences),
                              [](const NamedReference& a, const NamedReference& b) {
-                                 return a.name < b.name;
+                                 return std::string_view(a.name) < std::string_view(b.name);
                              }));
-
-constexpr std::size_t LongestName = 8;
 
 bool IsAsciiAlphanumeric(char16_t unit) noexcept
 {
@@ -343,8 +346,10 @@ std::size_t DecodeNamed(const char16_t* at, const char16_t* end, char32_t& code)
     const std::string_view wanted(name, length);
     const auto* const found =
         std::lower_bound(std::begin(NamedReferences), std::end(NamedReferences), wanted,
-                         [](const NamedReference& row, std::string_view key) { return row.name < key; });
-    if (found == std::end(NamedReferences) || found->name != wanted) {
+                         [](const NamedReference& row, std::string_view key) {
+                             return std::string_view(row.name) < key;
+                         });
+    if (found == std::end(NamedReferences) || std::string_view(found->name) != wanted) {
         return 0;
     }
     code = found->code;

@@ -13,6 +13,22 @@
 namespace zandrel {
 namespace {
 
+// The length of a Shift_JIS text without a last lead byte whose trail byte is
+// missing: the read cut its character in two, whatever the ANSI code page.
+std::size_t WholeShiftJisCharacters(const char* bytes, std::size_t count) noexcept
+{
+    std::size_t at = 0;
+    while (at < count) {
+        const auto byte = static_cast<unsigned char>(bytes[at]);
+        const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+        if (lead && at + 1 == count) {
+            return at;
+        }
+        at += lead ? 2 : 1;
+    }
+    return count;
+}
+
 std::size_t UnmarkedTextToWide(ReadBuffer& text, std::size_t bytesRead, TextReader reader,
                                WideTextBuffer& wide) noexcept
 {
@@ -26,8 +42,11 @@ std::size_t UnmarkedTextToWide(ReadBuffer& text, std::size_t bytesRead, TextRead
     if (codePage == TextCodePage::Ansi) {
         DropLoneLeadByte(text.data());
     }
-    return CodePageToWide(codePage, text.data(), strnlen(text.data(), bytesRead), wide.data(),
-                          wide.size());
+    std::size_t count = strnlen(text.data(), bytesRead);
+    if (codePage == TextCodePage::ShiftJis) {
+        count = WholeShiftJisCharacters(text.data(), count);
+    }
+    return CodePageToWide(codePage, text.data(), count, wide.data(), wide.size());
 }
 
 } // namespace

@@ -1,10 +1,231 @@
 #include "import/HtmlCodePage.h"
 
-namespace zandrel {
+#include <string_view>
 
-bool FindDeclaredCodePage(const char*, std::size_t, TextCodePage&) noexcept
+namespace zandrel {
+namespace {
+
+using namespace std::string_view_literals;
+
+struct CodePageLabel {
+    std::string_view label; // in small letters
+    TextCodePage codePage;
+};
+
+// The names a page gives its encoding, as browsers read them: the Latin ones
+// all as windows-1252.
+constexpr CodePageLabel CodePageLabels[] = {
+    {"utf-8"sv, TextCodePage::Utf8},
+    {"utf8"sv, TextCodePage::Utf8},
+    {"windows-1252"sv, TextCodePage::Windows1252},
+    {"cp1252"sv, TextCodePage::Windows1252},
+    {"iso-8859-1"sv, TextCodePage::Windows1252},
+    {"iso8859-1"sv, TextCodePage::Windows1252},
+    {"iso_8859-1"sv, TextCodePage::Windows1252},
+    {"latin1"sv, TextCodePage::Windows1252},
+    {"us-ascii"sv, TextCodePage::Windows1252},
+    {"ascii"sv, TextCodePage::Windows1252},
+    {"ansi_x3.4-1968"sv, TextCodePage::Windows1252},
+    {"shift_jis"sv, TextCodePage::ShiftJis},
+    {"shift-jis"sv, TextCodePage::ShiftJis},
+    {"sjis"sv, TextCodePage::ShiftJis},
+    {"windows-31j"sv, TextCodePage::ShiftJis},
+    {"x-sjis"sv, TextCodePage::ShiftJis},
+    {"cp932"sv, TextCodePage::ShiftJis},
+};
+
+constexpr bool IsSpace(char c) noexcept
 {
-    return false; // not yet read
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+constexpr char AsciiLower(char c) noexcept
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether `text` starts with `word`, given in small letters, in any case.
+bool StartsWithWord(std::string_view text, std::string_view word) noexcept
+{
+    if (text.size() < word.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (AsciiLower(text[i]) != word[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SameWord(std::string_view text, std::string_view word) noexcept
+{
+    return text.size() == word.size() && StartsWithWord(text, word);
+}
+
+std::string_view TrimSpace(std::string_view text) noexcept
+{
+    while (!text.empty() && IsSpace(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsSpace(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool LookUpLabel(std::string_view label, TextCodePage& codePage) noexcept
+{
+    label = TrimSpace(label);
+    for (const CodePageLabel& row : CodePageLabels) {
+        if (SameWord(label, row.label)) {
+            codePage = row.codePage;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The charset that a Content-Type value names ("text/html; charset=...").
+std::string_view CharsetInContent(std::string_view content) noexcept
+{
+    for (std::size_t at = 0; at + 7 <= content.size(); ++at) {
+        if (!StartsWithWord(content.substr(at), "charset"sv)) {
+            continue;
+        }
+        std::size_t p = at + 7;
+        while (p < content.size() && IsSpace(content[p])) {
+            ++p;
+        }
+        if (p == content.size() || content[p] != '=') {
+            continue;
+        }
+        ++p;
+        while (p < content.size() && IsSpace(content[p])) {
+            ++p;
+        }
+        if (p < content.size() && (content[p] == '"' || content[p] == '\'')) {
+            const std::size_t closing = content.find(content[p], p + 1);
+            return closing == std::string_view::npos ? std::string_view()
+                                                     : content.substr(p + 1, closing - p - 1);
+        }
+        std::size_t end = p;
+        while (end < content.size() && !IsSpace(content[end]) && content[end] != ';') {
+            ++end;
+        }
+        return content.substr(p, end - p);
+    }
+    return {};
+}
+
+// The attributes of one tag, read from just after its name.
+class AttributeReader {
+public:
+    explicit AttributeReader(std::string_view rest) noexcept : rest_(rest) {}
+
+    // The next attribute; false at the tag's '>' or the end of the bytes.
+    bool Next(std::string_view& name, std::string_view& value) noexcept
+    {
+        while (!rest_.empty() && (IsSpace(rest_.front()) || rest_.front() == '/')) {
+            rest_.remove_prefix(1);
+        }
+        if (rest_.empty() || rest_.front() == '>') {
+            return false;
+        }
+        std::size_t length = 1;
+        while (length < rest_.size() && !IsSpace(rest_[length]) && rest_[length] != '/' &&
+               rest_[length] != '>' && rest_[length] != '=') {
+            ++length;
+        }
+        name = rest_.substr(0, length);
+        value = {};
+        std::size_t p = length;
+        while (p < rest_.size() && IsSpace(rest_[p])) {
+            ++p;
+        }
+        if (p == rest_.size() || rest_[p] != '=') {
+            rest_.remove_prefix(length);
+            return true;
+        }
+        ++p;
+        while (p < rest_.size() && IsSpace(rest_[p])) {
+            ++p;
+        }
+        if (p < rest_.size() && (rest_[p] == '"' || rest_[p] == '\'')) {
+            const std::size_t closing = rest_.find(rest_[p], p + 1);
+            if (closing == std::string_view::npos) {
+                return false; // the value runs past the end
+            }
+            value = rest_.substr(p + 1, closing - p - 1);
+            rest_.remove_prefix(closing + 1);
+            return true;
+        }
+        std::size_t end = p;
+        while (end < rest_.size() && !IsSpace(rest_[end]) && rest_[end] != '>') {
+            ++end;
+        }
+        value = rest_.substr(p, end - p);
+        rest_.remove_prefix(end);
+        return true;
+    }
+
+    // What follows the tag.
+    [[nodiscard]] std::string_view Rest() const noexcept { return rest_; }
+
+private:
+    std::string_view rest_;
+};
+
+// The code page that one <meta> tag names, from just after "<meta".
+bool MetaCodePage(AttributeReader& attributes, TextCodePage& codePage) noexcept
+{
+    std::string_view charset;
+    std::string_view content;
+    bool contentType = false;
+    std::string_view name;
+    std::string_view value;
+    while (attributes.Next(name, value)) {
+        if (SameWord(name, "charset"sv)) {
+            charset = value;
+        } else if (SameWord(name, "http-equiv"sv)) {
+            contentType = SameWord(TrimSpace(value), "content-type"sv);
+        } else if (SameWord(name, "content"sv)) {
+            content = value;
+        }
+    }
+    if (!charset.empty()) {
+        return LookUpLabel(charset, codePage);
+    }
+    return contentType && LookUpLabel(CharsetInContent(content), codePage);
+}
+
+} // namespace
+
+bool FindDeclaredCodePage(const char* bytes, std::size_t count, TextCodePage& codePage) noexcept
+{
+    std::string_view text(bytes, count);
+    for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<')) {
+        text.remove_prefix(at);
+        if (StartsWithWord(text, "<!--"sv)) {
+            // A <meta> in a comment names nothing.
+            const std::size_t end = text.find("-->"sv, 2);
+            text.remove_prefix(end == std::string_view::npos ? text.size() : end + 3);
+            continue;
+        }
+        if (!StartsWithWord(text, "<meta"sv) || text.size() == 5 ||
+            !(IsSpace(text[5]) || text[5] == '/')) {
+            text.remove_prefix(1);
+            continue;
+        }
+        AttributeReader attributes(text.substr(5));
+        TextCodePage found = TextCodePage::Ansi;
+        if (MetaCodePage(attributes, found)) {
+            codePage = found;
+            return true;
+        }
+        text = attributes.Rest();
+    }
+    return false;
 }
 
 } // namespace zandrel

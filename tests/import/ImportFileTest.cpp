@@ -154,7 +154,7 @@ const FileStartRow FileStartRows[] = {
     {"nfo_glyphs", "0x10 SP Nova SP 0x11 CR LF 0x03 0x04 0x05 0x06", "0x10 SP Nova SP 0x11 CR LF 0x03 0x04 0x05 0x06"},
     {"zero_before_a_signature", "Notes NUL 0x1F 0x8B 0x08 NUL", "Notes"},
     {"rtf", "{\\rtf1\\ansi SP {\\fonttbl}", "{\\rtf1\\ansi SP {\\fonttbl}"},
-    {"html", "<!DOCTYPE SP html> LF <title>Orbit</title>", "<!DOCTYPE SP html> CR LF <title>Orbit</title>"},
+    {"html", "<!DOCTYPE SP html> LF <title>Orbit</title>", "Orbit"}, // a web page, whatever its name
 };
 // clang-format on
 

@@ -21,7 +21,7 @@ protected:
     {
         for (const MarkupTextRow* row = begin; row != end; ++row) {
             SCOPED_TRACE(row->name);
-            EXPECT_EQ(ImportFile(row->read, row->fileName),
+            EXPECT_EQ(ImportFile(std::string(row->read), row->fileName),
                       row->expected932 != nullptr ? row->expected932 : row->expected);
         }
     }

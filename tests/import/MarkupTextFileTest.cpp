@@ -33,7 +33,7 @@ protected:
 #else
             const char* const expected = row->standIn != nullptr ? row->standIn : row->expected;
 #endif
-            EXPECT_EQ(ImportFile(row->read, row->fileName), expected);
+            EXPECT_EQ(ImportFile(std::string(row->read), row->fileName), expected);
         }
     }
 };
