@@ -51,9 +51,9 @@ std::size_t Utf8ToWide(const char* utf8, std::size_t bytes, char16_t* wide,
     return out;
 }
 
-// Latin-1: U+0000 to U+00FF are the bytes of the same value. Without plain
-// forms every other code unit (so each half of a surrogate pair) is '?'; there
-// are no look-alikes.
+// Latin-1: U+0000 to U+00FF are the bytes of the same value, and any other
+// character is its plain form or '?'. The stand-in knows no look-alikes: asked
+// for them, it gives '?' for every other code unit (each half of a pair too).
 std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi, std::size_t capacity,
                        Unmappable unmappable) noexcept
 {
@@ -81,8 +81,8 @@ std::size_t AnsiBytesOf(const char16_t* units, std::size_t count,
     return 1;
 }
 
-// A few letters of Central European names, enough for the native tests to see
-// a decomposition go before a plain form.
+// A few letters of Central European names: enough for the native tests and
+// the fuzzed import to take the decomposition step.
 std::size_t CanonicalDecomposition(char16_t character,
                                    char16_t (&units)[DecompositionMaximum]) noexcept
 {

@@ -87,6 +87,7 @@ TEST_F(MarkedFile, ACharacterTheCodePageLacksBecomesItsPlainForm)
         std::string expected;
         std::string standIn = {};
     } rows[] = {
+        // clang-format off
         // ě š č ř: the bases of their decompositions, where š is 1252's own.
         {"decomposition_bases", "0xC4 0x9B 0xC5 0xA1 0xC4 0x8D 0xC5 0x99", "e 0x9A cr", "escr"},
         // ó š ß — € × © ™: each has a base or a plain form, and stays.
@@ -105,6 +106,7 @@ TEST_F(MarkedFile, ACharacterTheCodePageLacksBecomesItsPlainForm)
         // 4,095 bytes, and is left out whole.
         {"plain_forms_at_the_capacity", Repeat("a", 4080) + Repeat(" 0xE2 0x84 0xA2", 4),
          Repeat("a", 4080) + " 0x99 0x99 0x99 0x99", Repeat("a", 4080) + " (TM)(TM)(TM)"},
+        // clang-format on
     };
     for (const auto& row : rows) {
 #if defined(_WIN32)

@@ -121,9 +121,9 @@ TEST_F(ImportResources, ImportsAllocateNothingOnAnyHeap)
         const char* names;
         std::string path;
     } files[] = {
-        {"UTF8.TXT\0", directory_.Write("UTF8.TXT", test::Utf8Mark +
-                                                    "  Gr\xC3\xBC\xC3\x9F \xC5\x81\xC3\xB3"
-                                                    "d\xC5\xBA \xE2\x86\x92!\r\n")},
+        {"UTF8.TXT\0",
+         directory_.Write("UTF8.TXT", test::Utf8Mark + "  Gr\xC3\xBC\xC3\x9F \xC5\x81\xC3\xB3"
+                                                       "d\xC5\xBA \xE2\x86\x92!\r\n")},
         {"UTF16.TXT\0",
          directory_.Write("UTF16.TXT", test::Utf16LeMark + std::string("R\0E\0A\0D\0", 8))},
         {"PLAIN.TXT\0", directory_.Write("PLAIN.TXT", "caf\xC3\xA9\r\n")},
