@@ -1,12 +1,18 @@
 #pragma once
 // A plain restatement of what the import makes of the bytes read, byte-order
 // marks, UTF-8 without one and OEM text included, for the native build's
-// stand-in code pages (ANSI Latin-1, every other UTF-16 code unit '?'; OEM 437
-// with only its letters). UTF-8 is decoded and recognised from the table of
-// well-formed byte sequences rather than by lead-byte arithmetic.
+// stand-in code pages (ANSI Latin-1, every other character its plain form or
+// '?'; OEM 437 with only its letters). UTF-8 is decoded and recognised from the
+// table of well-formed byte sequences rather than by lead-byte arithmetic. The
+// decompositions and plain forms are the platform's data, taken as they are.
 
 #include <iterator>
 #include <string>
+#include <string_view>
+
+#include "import/ImportLimits.h"
+#include "platform/AnsiCharacter.h"
+#include "platform/PlainForms.h"
 
 namespace zandrel::reference {
 
@@ -41,14 +47,36 @@ inline bool In(ByteRange range, char c)
     return byte >= range.low && byte <= range.high;
 }
 
-// The stand-in code page's text for one code point: one '?' per UTF-16 code
-// unit that is not Latin-1.
+// The stand-in code page's text for one character: a character that Latin-1
+// has never changes; any other is the base of its decomposition where Latin-1
+// has that, else its plain form, else '?'. A surrogate, paired or not, has
+// neither.
 inline std::string Latin1(char32_t code)
 {
     if (code <= 0xFF) {
         return std::string(1, static_cast<char>(code));
     }
-    return code >= 0x10000 ? "??" : "?";
+    if (code >= 0x10000 || (code >= 0xD800 && code <= 0xDFFF)) {
+        return "?";
+    }
+    char16_t decomposition[DecompositionMaximum];
+    if (CanonicalDecomposition(static_cast<char16_t>(code), decomposition) > 0 &&
+        decomposition[0] <= 0xFF) {
+        return std::string(1, static_cast<char>(decomposition[0]));
+    }
+    const std::string_view plain = PlainFormOf(static_cast<char16_t>(code));
+    return plain.empty() ? "?" : std::string(plain);
+}
+
+// Adds one character's text when it fits into the ReadLimit bytes of the
+// converted text; a plain form is added whole or not at all.
+inline bool Fits(std::string& text, const std::string& character)
+{
+    if (text.size() + character.size() > ReadLimit) {
+        return false;
+    }
+    text += character;
+    return true;
 }
 
 // The row of the table that the bytes from `i` match, and how many of them
@@ -79,21 +107,25 @@ inline std::string FromUtf8(const std::string& read)
         std::size_t matched = 0;
         const WellFormed* row = MatchUtf8(bytes, i, matched);
         if (row == nullptr) {
-            text += '?';
+            if (!Fits(text, "?")) {
+                break;
+            }
             ++i;
             continue;
         }
+        std::string character = "?";
         if (matched == row->length) {
             char32_t code =
                 static_cast<unsigned char>(bytes[i]) & (matched == 1 ? 0x7F : 0x7F >> matched);
             for (std::size_t k = 1; k < matched; ++k) {
                 code = (code << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
             }
-            text += Latin1(code);
+            character = Latin1(code);
         } else if (i + matched == bytes.size() && zero == std::string::npos) {
             break; // the read cut this character off
-        } else {
-            text += '?';
+        }
+        if (!Fits(text, character)) {
+            break;
         }
         i += matched;
     }
@@ -164,8 +196,13 @@ inline std::string FromUtf16(const std::string& bytes, bool bigEndian)
         units.pop_back(); // the read cut its pair
     }
     std::string text;
-    for (const char16_t unit : units) {
-        text += Latin1(unit);
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const bool pair = units[i] >= 0xD800 && units[i] <= 0xDBFF && i + 1 < units.size() &&
+                          units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF;
+        if (!Fits(text, Latin1(units[i]))) {
+            break;
+        }
+        i += pair ? 1 : 0;
     }
     return text;
 }

@@ -2,8 +2,9 @@
 // The platform's conversions for description files in UTF-8, UTF-16 or the
 // OEM code page. On Windows MultiByteToWideChar and WideCharToMultiByte;
 // elsewhere a stand-in whose ANSI code page is single-byte Latin-1, every
-// character above U+00FF becoming '?', and whose OEM code page is 437 with only
-// its letters known. None fails on a bad sequence, and none allocates.
+// character above U+00FF becoming its plain form or '?', and whose OEM code page
+// is 437 with only its letters known. None fails on a bad sequence, and none
+// allocates.
 
 #include <cstddef>
 
@@ -17,7 +18,8 @@ std::size_t Utf8ToWide(const char* utf8, std::size_t bytes, char16_t* wide,
 
 // What becomes of a character that the ANSI code page cannot show.
 enum class Unmappable {
-    DefaultCharacter, // '?' rather than a letter that looks right but is another
+    DefaultCharacter, // its plain form, else '?' (WideToAnsiWithPlainForms.h); never
+                      // a letter of the code page that looks right but is another
     LookAlike,        // as OemToCharBuffA does: a frame's corner becomes '+'
 };
 
@@ -35,9 +37,10 @@ std::size_t CodePageToWide(TextCodePage codePage, const char* text, std::size_t 
 
 // Converts `units` UTF-16 code units into the ANSI code page. A character that
 // the code page cannot show becomes what `unmappable` says; a lone surrogate
-// becomes the code page's default character. Writes whole characters only (never half a double-byte
-// character or half a surrogate pair), as many as fit into `capacity` bytes,
-// and no terminating zero. Returns the number of bytes written.
+// becomes the code page's default character. Writes whole characters only
+// (never half a double-byte character, half a surrogate pair or half a plain
+// form), as many as fit into `capacity` bytes, and no terminating zero.
+// Returns the number of bytes written.
 std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi, std::size_t capacity,
                        Unmappable unmappable = Unmappable::DefaultCharacter) noexcept;
 

@@ -4,6 +4,8 @@
 
 #include "base/UnicodeSequences.h"
 #include "base/Windows1252.h"
+#include "platform/AnsiCharacter.h"
+#include "platform/WideToAnsiWithPlainForms.h"
 
 namespace zandrel {
 
@@ -73,11 +75,15 @@ std::size_t CodePageToWide(TextCodePage codePage, const char* text, std::size_t 
     return count;
 }
 
-// Latin-1: U+0000 to U+00FF are the bytes of the same value, every other code
-// unit (so each half of a surrogate pair) is '?'; there are no look-alikes.
+// Latin-1: U+0000 to U+00FF are the bytes of the same value, and any other
+// character is its plain form or '?'. The stand-in knows no look-alikes: asked
+// for them, it gives '?' for every other code unit (each half of a pair too).
 std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi, std::size_t capacity,
-                       Unmappable) noexcept
+                       Unmappable unmappable) noexcept
 {
+    if (unmappable == Unmappable::DefaultCharacter) {
+        return WideToAnsiWithPlainForms(wide, units, ansi, capacity);
+    }
     std::size_t count = units < capacity ? units : capacity;
     if (count < units && count > 0 && IsHighSurrogate(wide[count - 1]) &&
         IsLowSurrogate(wide[count])) {
@@ -87,6 +93,43 @@ std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi, std:
         ansi[i] = wide[i] <= 0xFF ? static_cast<char>(wide[i]) : '?';
     }
     return count;
+}
+
+std::size_t AnsiBytesOf(const char16_t* units, std::size_t count,
+                        char (&bytes)[AnsiCharacterMaximum]) noexcept
+{
+    if (count != 1 || units[0] > 0xFF) {
+        return 0;
+    }
+    bytes[0] = static_cast<char>(units[0]);
+    return 1;
+}
+
+// A few letters of Central European names: enough for the native tests and
+// the fuzzed import to take the decomposition step.
+std::size_t CanonicalDecomposition(char16_t character,
+                                   char16_t (&units)[DecompositionMaximum]) noexcept
+{
+    static constexpr struct {
+        char16_t character;
+        char16_t base;
+        char16_t mark;
+    } Decompositions[] = {
+        {0x010D, u'c', 0x030C}, // č
+        {0x011B, u'e', 0x030C}, // ě
+        {0x0151, u'o', 0x030B}, // ő
+        {0x0159, u'r', 0x030C}, // ř
+        {0x0161, u's', 0x030C}, // š
+        {0x017A, u'z', 0x0301}, // ź
+    };
+    for (const auto& row : Decompositions) {
+        if (row.character == character) {
+            units[0] = row.base;
+            units[1] = row.mark;
+            return 2;
+        }
+    }
+    return 0;
 }
 
 bool AnsiCodePageIsUtf8() noexcept

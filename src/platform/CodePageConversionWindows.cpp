@@ -1,7 +1,9 @@
 #include <windows.h>
 
 #include "base/UnicodeSequences.h"
+#include "platform/AnsiCharacter.h"
 #include "platform/CodePageConversion.h"
+#include "platform/WideToAnsiWithPlainForms.h"
 
 namespace zandrel {
 namespace {
@@ -20,15 +22,18 @@ DWORD AnsiFlags(Unmappable unmappable) noexcept
     return unmappable == Unmappable::LookAlike || AnsiCodePageIsUtf8() ? 0 : WC_NO_BEST_FIT_CHARS;
 }
 
-// Converts the first `units` code units; with no room given, only counts the bytes.
+// Converts the first `units` code units; with no room given, only counts the
+// bytes. `usedDefault`, where given, tells whether a character became the
+// default character (not allowed with a UTF-8 code page).
 std::size_t Convert(const char16_t* wide, std::size_t units, DWORD flags, char* ansi,
-                    std::size_t capacity) noexcept
+                    std::size_t capacity, BOOL* usedDefault = nullptr) noexcept
 {
     if (units == 0) {
         return 0;
     }
-    const int written = ::WideCharToMultiByte(CP_ACP, flags, AsWide(wide), static_cast<int>(units),
-                                              ansi, static_cast<int>(capacity), nullptr, nullptr);
+    const int written =
+        ::WideCharToMultiByte(CP_ACP, flags, AsWide(wide), static_cast<int>(units), ansi,
+                              static_cast<int>(capacity), nullptr, usedDefault);
     return written > 0 ? static_cast<std::size_t>(written) : 0;
 }
 
@@ -78,6 +83,19 @@ std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi, std:
         return 0;
     }
     const DWORD flags = AnsiFlags(unmappable);
+    if (flags == WC_NO_BEST_FIT_CHARS) {
+        // One conversion tells whether any character needs its plain form; a
+        // text that has one, or does not fit, goes character by character.
+        BOOL usedDefault = FALSE;
+        const std::size_t written = Convert(wide, units, flags, ansi, capacity, &usedDefault);
+        if (written > 0 && !usedDefault) {
+            return written;
+        }
+        if (written == 0 && ::GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
+            return 0;
+        }
+        return WideToAnsiWithPlainForms(wide, units, ansi, capacity);
+    }
     if (const std::size_t written = Convert(wide, units, flags, ansi, capacity); written > 0) {
         return written;
     }
@@ -99,6 +117,25 @@ std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi, std:
         }
     }
     return Convert(wide, WholeCharacters(wide, fits, units), flags, ansi, capacity);
+}
+
+std::size_t AnsiBytesOf(const char16_t* units, std::size_t count,
+                        char (&bytes)[AnsiCharacterMaximum]) noexcept
+{
+    BOOL usedDefault = FALSE;
+    const std::size_t written =
+        Convert(units, count, WC_NO_BEST_FIT_CHARS, bytes, sizeof bytes, &usedDefault);
+    return usedDefault ? 0 : written;
+}
+
+std::size_t CanonicalDecomposition(char16_t character,
+                                   char16_t (&units)[DecompositionMaximum]) noexcept
+{
+    const wchar_t source = character;
+    const int written = ::FoldStringW(MAP_COMPOSITE, &source, 1, reinterpret_cast<wchar_t*>(units),
+                                      static_cast<int>(DecompositionMaximum));
+    const bool decomposed = written > 1 || (written == 1 && units[0] != character);
+    return decomposed ? static_cast<std::size_t>(written) : 0;
 }
 
 bool AnsiCodePageIsUtf8() noexcept

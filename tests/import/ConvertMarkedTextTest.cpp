@@ -73,8 +73,11 @@ const FitRow FitRows[] = {
     {"no_room", u"abc", 0, "empty"},
     {"nothing_to_convert", u"", 8, "empty"},
     {"latin_letters", u"Gr\u00FC\u00DFe", 8, "Gr 0xFC 0xDF e"},
-    // A pair does not fit whole: neither half is written.
-    {"pair_is_not_split", u"a\U0001F600b", 2, "a"},
+    // A pair is one character: one default character.
+    {"pair_is_one_character", u"a\U0001F600b", 2, "a ?"},
+    // → is "->": whole or not at all.
+    {"plain_form_is_not_split", u"a\u2192", 2, "a"},
+    {"plain_form_fits", u"a\u2192", 3, "a->"},
     {"lone_surrogates",
      u"\xD83D"
      u"a\xDE00",

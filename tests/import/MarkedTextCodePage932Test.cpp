@@ -12,6 +12,7 @@
 #include "import/MarkedTextRows.h"
 #include "platform/CodePageConversion.h"
 #include "support/CodePage932.h"
+#include "support/SpelledBytes.h"
 #include "support/TextPieces.h"
 
 namespace zandrel {
@@ -42,10 +43,47 @@ TEST_F(MarkedFile932, Utf16JapaneseBecomesShiftJis)
     EXPECT_EQ(ImportFile(test::Utf16BeMark + "\x65\xE5\x67\x2C\x8A\x9E"), NihongoShiftJis);
 }
 
-TEST_F(MarkedFile932, LettersThatTheCodePageLacksBecomeItsDefaultCharacter)
+TEST_F(MarkedFile932, ACharacterTheCodePageLacksBecomesItsPlainForm)
 {
-    // No look-alike: ü and ß are not shown as u and s.
-    EXPECT_EQ(ImportFile(Utf8Mark + "Gr\xC3\xBC\xC3\x9F" + "e"), "Gr??e");
+    const struct {
+        const char* name;
+        std::string content; // spelled, after the UTF-8 mark
+        std::string expected;
+    } rows[] = {
+        // ë ç É é: the bases of their decompositions.
+        {"noe", "No 0xC3 0xAB", "Noe"},
+        {"facade", "Fa 0xC3 0xA7 ade", "Facade"},
+        {"elements", "0xC3 0x89 l 0xC3 0xA9 ments", "Elements"},
+        // ß, and ü's base.
+        {"masse", "Ma 0xC3 0x9F e Gr 0xC3 0xBC 0xC3 0x9F e", "Masse Grusse"},
+        {"copyright", "0xC2 0xA9 SP 2024", "(C) SP 2024"},
+        // — and – are plain dashes; ― is the code page's own.
+        {"dashes", "a 0xE2 0x80 0x94 b 0xE2 0x80 0x93 c 0xE2 0x80 0x95", "a-b-c 0x81 0x5C"},
+        // × ‘ ’ “ ” … → ← have plain forms, and stay.
+        {"signs_the_code_page_has_stay",
+         "0xC3 0x97 0xE2 0x80 0x98 0xE2 0x80 0x99 0xE2 0x80 0x9C 0xE2 0x80 0x9D 0xE2 0x80 0xA6 "
+         "0xE2 0x86 0x92 0xE2 0x86 0x90",
+         "0x81 0x7E 0x81 0x65 0x81 0x66 0x81 0x67 0x81 0x68 0x81 0x63 0x81 0xA8 0x81 0xA9"},
+        // ガ プ 日: the Japanese text, its voiced kana too, stays.
+        {"japanese_stays", "0xE3 0x82 0xAC 0xE3 0x83 0x97 0xE6 0x97 0xA5",
+         "0x83 0x4B 0x83 0x76 0x93 0xFA"},
+        // ™ € ‚ „ • Œ æ Ø Ł đ ı, and a no-break space inside the line.
+        {"plain_forms",
+         "0xE2 0x84 0xA2 0xE2 0x82 0xAC 0xE2 0x80 0x9A 0xE2 0x80 0x9E 0xE2 0x80 0xA2 0xC5 0x92 "
+         "0xC3 0xA6 0xC3 0x98 0xC5 0x81 0xC4 0x91 0xC4 0xB1 0xC2 0xA0 a",
+         "(TM)EUR'\"*OEaeOLdi SP a"},
+        {"emoji", "a 0xF0 0x9F 0x98 0x80 b", "a?b"},
+        // The last (TM) would end past the 4,095 bytes, and is left out whole.
+        {"plain_form_at_the_capacity", "a" + Repeat(" 0xE2 0x84 0xA2", 1024),
+         "a" + Repeat("(TM)", 1023)},
+        // あ would have its first byte at 4,095 and its second past it.
+        {"double_byte_character_at_the_capacity",
+         Repeat("0xE2 0x84 0xA2 ", 1023) + "ab 0xE3 0x81 0x82", Repeat("(TM)", 1023) + "ab"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ImportFile(Utf8Mark + test::Spelled(row.content)), test::Spelled(row.expected))
+            << row.name;
+    }
 }
 
 TEST_F(MarkedFile932, ACharacterThatTheReadCutsOffIsDropped)
@@ -91,6 +129,10 @@ TEST_F(Convert932, WideToAnsiWritesOnlyWholeDoubleByteCharacters)
     EXPECT_EQ(std::string(out, WideToAnsi(wide.data(), wide.size(), out, 5)), "a\x82\xA0\x82\xA2");
     EXPECT_EQ(std::string(out, WideToAnsi(wide.data(), wide.size(), out, 4)), "a\x82\xA0");
     EXPECT_EQ(std::string(out, WideToAnsi(wide.data(), wide.size(), out, 2)), "a");
+    // © is (C): あ after it takes bytes 5 and 6, or is left out.
+    const std::u16string plain = u"a\u00A9\u3042";
+    EXPECT_EQ(std::string(out, WideToAnsi(plain.data(), plain.size(), out, 6)), "a(C)\x82\xA0");
+    EXPECT_EQ(std::string(out, WideToAnsi(plain.data(), plain.size(), out, 5)), "a(C)");
 }
 
 } // namespace

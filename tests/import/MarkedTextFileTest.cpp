@@ -19,6 +19,7 @@ namespace zandrel {
 namespace {
 
 using test::Letters;
+using test::Repeat;
 using test::Spelled;
 using test::Utf16BeMark;
 using test::Utf16LeMark;
@@ -74,6 +75,47 @@ TEST_F(MarkedFile, TenThousandBytesOfUtf16GiveTheirFirst2046Characters)
     ASSERT_EQ(content.size(), 10000u);
     EXPECT_EQ(ImportFile(content), letters.substr(0, 2046));
     EXPECT_EQ(ImportFile(Utf16BeMark + Utf16(letters, true)), letters.substr(0, 2046));
+}
+
+TEST_F(MarkedFile, ACharacterTheCodePageLacksBecomesItsPlainForm)
+{
+    // Code page 1252 has more than the stand-in's Latin-1: where their texts
+    // differ, the stand-in's follows.
+    const struct {
+        const char* name;
+        std::string content; // spelled, after the UTF-8 mark
+        std::string expected;
+        std::string standIn = {};
+    } rows[] = {
+        // clang-format off
+        // ě š č ř: the bases of their decompositions, where š is 1252's own.
+        {"decomposition_bases", "0xC4 0x9B 0xC5 0xA1 0xC4 0x8D 0xC5 0x99", "e 0x9A cr", "escr"},
+        // ó š ß — € × © ™: each has a base or a plain form, and stays.
+        {"characters_the_code_page_has_stay",
+         "0xC3 0xB3 0xC5 0xA1 0xC3 0x9F 0xE2 0x80 0x94 0xE2 0x82 0xAC 0xC3 0x97 0xC2 0xA9 0xE2 0x84 0xA2",
+         "0xF3 0x9A 0xDF 0x97 0x80 0xD7 0xA9 0x99", "0xF3 s 0xDF - EUR 0xD7 0xA9 (TM)"},
+        // Ł ł Đ đ ı ― → ←: no decomposition.
+        {"plain_forms",
+         "0xC5 0x81 0xC5 0x82 0xC4 0x90 0xC4 0x91 0xC4 0xB1 0xE2 0x80 0x95 0xE2 0x86 0x92 0xE2 0x86 0x90",
+         "LlDdi--><-"},
+        // An em space and an ideographic space inside the line.
+        {"other_spaces", "a 0xE2 0x80 0x83 b 0xE3 0x80 0x80 c", "a SP b SP c"},
+        // プ decomposes to フ and a mark, and the code page lacks フ too.
+        {"base_the_code_page_lacks", "a 0xE3 0x83 0x97 b", "a?b"},
+        // Four ™ after 4,080 letters: the stand-in's fourth (TM) would pass the
+        // 4,095 bytes, and is left out whole.
+        {"plain_forms_at_the_capacity", Repeat("a", 4080) + Repeat(" 0xE2 0x84 0xA2", 4),
+         Repeat("a", 4080) + " 0x99 0x99 0x99 0x99", Repeat("a", 4080) + " (TM)(TM)(TM)"},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+#if defined(_WIN32)
+        const std::string& expected = row.expected;
+#else
+        const std::string& expected = row.standIn.empty() ? row.expected : row.standIn;
+#endif
+        EXPECT_EQ(ImportFile(Utf8Mark + Spelled(row.content)), Spelled(expected)) << row.name;
+    }
 }
 
 TEST_F(MarkedFile, UnmarkedUtf8IsConvertedAndCodePageTextIsNot)

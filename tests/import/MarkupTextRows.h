@@ -158,10 +158,10 @@ inline constexpr MarkupTextRow HtmlTextRows[] = {
      "<span title=it's>open</span></p>\n",
      "Caf\xE9 & Cr\xEAperie \x97 Men\xFC\r\n"
      "AT&T &copy 2024 &bogus; <b> \xE9t\xE9 \x85 5\xA0\x80\r\nMenu open",
-     "Caf? & Cr?perie ? Men?\r\n"
-     "AT&T &copy 2024 &bogus; <b> ?t? \x81\x63 5??\r\nMenu open",
-     "Caf\xE9 & Cr\xEAperie ? Men\xFC\r\n"
-     "AT&T &copy 2024 &bogus; <b> \xE9t\xE9 ? 5\xA0?\r\nMenu open"},
+     "Cafe & Creperie - Menu\r\n"
+     "AT&T &copy 2024 &bogus; <b> ete \x81\x63 5 EUR\r\nMenu open",
+     "Caf\xE9 & Cr\xEAperie - Men\xFC\r\n"
+     "AT&T &copy 2024 &bogus; <b> \xE9t\xE9 ... 5\xA0" "EUR\r\nMenu open"},
     {"table_cells_share_their_row", "prices.html",
      "<html><body><table>\n<tr><th>Port</th><th>High</th><th>Low</th></tr>\n"
      "<tr><td>Brest</td><td></td><td> 06:10 </td></tr>\n"
@@ -179,8 +179,8 @@ inline constexpr MarkupTextRow HtmlTextRows[] = {
      "<HTML><HEAD><META CONTENT='text/html;charset=Windows-1252' HTTP-EQUIV=Content-Type>\n"
      "<TITLE>\x93" "Caf\xE9\x94 \x80 2</TITLE></HEAD><BODY>Men\xFC</BODY></HTML>",
      "\x93" "Caf\xE9\x94 \x80 2\r\nMen\xFC",
-     "\x81\x67" "Caf?\x81\x68 ? 2\r\nMen?",
-     "?Caf\xE9? ? 2\r\nMen\xFC"},
+     "\x81\x67" "Cafe\x81\x68 EUR 2\r\nMenu",
+     "\"Caf\xE9\" EUR 2\r\nMen\xFC"},
     {"utf16_page_with_a_mark", "index.htm",
      "\xFF\xFE<\0h\0t\0m\0l\0>\0<\0t\0i\0t\0l\0e\0>\0\xE9\0t\0\xE9\0<\0/\0t\0i\0t\0l\0e\0>\0"
      "<\0p\0>\0\xE5\x65\x2C\x67<\0/\0p\0>\0"sv,

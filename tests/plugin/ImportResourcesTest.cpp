@@ -112,16 +112,18 @@ TEST_F(ImportResources, ImportsAllocateNothingOnAnyHeap)
     Redirect(module, "kernel32.dll", "HeapAlloc", &CountedHeapAlloc, realHeapAlloc);
     Redirect(module, "kernel32.dll", "LocalAlloc", &CountedLocalAlloc, realLocalAlloc);
 
-    // Texts with a byte-order mark, UTF-8 without one and a .DIZ file's OEM
-    // text are converted in the import's own buffers, and a long path in wide
-    // buffers of its own.
+    // Texts with a byte-order mark (characters the code page lacks among
+    // them), UTF-8 without one and a .DIZ file's OEM text are converted in the
+    // import's own buffers, and a long path in wide buffers of its own.
     const std::string longPath = test::LongPath(directory_.Path().string(), 300, "a-long-path");
     ASSERT_TRUE(test::WriteLongPathFile(longPath, "caf\xC3\xA9 at the end of a long path\r\n"));
     const struct {
         const char* names;
         std::string path;
     } files[] = {
-        {"UTF8.TXT\0", directory_.Write("UTF8.TXT", test::Utf8Mark + "  Gr\xC3\xBC\xC3\x9F!\r\n")},
+        {"UTF8.TXT\0",
+         directory_.Write("UTF8.TXT", test::Utf8Mark + "  Gr\xC3\xBC\xC3\x9F \xC5\x81\xC3\xB3"
+                                                       "d\xC5\xBA \xE2\x86\x92!\r\n")},
         {"UTF16.TXT\0",
          directory_.Write("UTF16.TXT", test::Utf16LeMark + std::string("R\0E\0A\0D\0", 8))},
         {"PLAIN.TXT\0", directory_.Write("PLAIN.TXT", "caf\xC3\xA9\r\n")},
