@@ -41,7 +41,8 @@ std::wstring WidePathForListing(const std::string& path, std::wstring_view name)
         wide += L'\\';
     }
     wide += name;
-    if (wide.size() < MAX_PATH || wide.rfind(L"\\\\?\\", 0) == 0 || wide.rfind(L"\\\\.\\", 0) == 0) {
+    if (wide.size() < MAX_PATH || wide.rfind(L"\\\\?\\", 0) == 0 ||
+        wide.rfind(L"\\\\.\\", 0) == 0) {
         return wide;
     }
     // The verbatim form takes the path as it stands: '/' is no separator there.

@@ -82,9 +82,8 @@ private:
             // A name the ANSI code page cannot spell is listed by its short
             // name, which still opens the file; without one it is left out.
             std::string name;
-            if (!AnsiFromWide(wideName, name) &&
-                (data.cAlternateFileName[0] == L'\0' ||
-                 !AnsiFromWide(data.cAlternateFileName, name))) {
+            if (!AnsiFromWide(wideName, name) && (data.cAlternateFileName[0] == L'\0' ||
+                                                  !AnsiFromWide(data.cAlternateFileName, name))) {
                 continue;
             }
             entries.push_back({name, folderEntry});

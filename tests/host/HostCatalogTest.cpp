@@ -330,9 +330,9 @@ TEST_F(HostRunTest, CatalogReachesEveryItemOfTreesBuiltAtRunTime)
         EXPECT_EQ(catalog.blocks.front().header,
                   (below.empty() ? "" : below.substr(1) + "\\") + catalog.blocks.back().header);
         const std::string count = std::to_string(row.folders);
-        EXPECT_TRUE(std::regex_match(
-            catalog.summary, std::regex(count + " folders?, " + count +
-                                        " descriptions? imported in [0-9]+\\.[0-9]{3} s")))
+        EXPECT_TRUE(std::regex_match(catalog.summary,
+                                     std::regex(count + " folders?, " + count +
+                                                " descriptions? imported in [0-9]+\\.[0-9]{3} s")))
             << catalog.summary;
     }
 }

@@ -137,7 +137,7 @@ TEST_F(ImportResources, ShortPathsAllocateNothingLongPathsFreeWhatTheyTake)
         {"FILE_ID.DIZ\0", directory_.Write("FILE_ID.DIZ", "\xC9\xCD\xBB caf\x82\r\n")},
         {"LONG.TXT\0", longPath},
         {"MISSING.TXT\0", longPath.substr(0, 296) + ".doc"}, // a long path to no file
-        {"README.TXT\0", file_}, // read last
+        {"README.TXT\0", file_},                             // read last
     };
 
     long shortPathAllocations = 0;
