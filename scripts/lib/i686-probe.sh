@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Source it; defines
 #   kernel_runs_32bit_code  true when this machine's kernel runs 32-bit x86 code
 #                           (kernel-32bit-probe.c, built static and run; needs gcc).
