@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "AnsiWideNames.h"
 #include "PluginLibrary.h"
 #include "platform/HandleOwners.h"
 
@@ -59,30 +60,34 @@ private:
         listing_.folders[index].endFile = listing_.files.size();
     }
 
+    // Listed through the wide functions, which reach folders at any depth; the
+    // names are handed on in the ANSI code page, as the plug-in takes them.
     bool Read(const std::string& folder, std::vector<Entry>& entries)
     {
-        WIN32_FIND_DATAA data{};
-        const UniqueFind find(::FindFirstFileA(JoinPath(folder, "*", charset_).c_str(), &data));
+        WIN32_FIND_DATAW data{};
+        const UniqueFind find(::FindFirstFileW(WidePathForListing(folder, L"*").c_str(), &data));
         if (!find) {
             warn_("cannot read the folder " + folder + ": " + WindowsErrorText(::GetLastError()));
             return false;
         }
         do {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..") {
+            const std::wstring_view wideName = data.cFileName;
+            if (wideName == L"." || wideName == L"..") {
                 continue;
-            }
-            // A name the ANSI code page cannot spell comes with '?' in it, which
-            // no real name holds; its short name still opens the file.
-            if (name.find('?') != std::string::npos && data.cAlternateFileName[0] != '\0') {
-                name = data.cAlternateFileName;
             }
             const bool folderEntry = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
             if (folderEntry && (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
                 continue;
             }
+            // A name the ANSI code page cannot spell is listed by its short
+            // name, which still opens the file; without one it is left out.
+            std::string name;
+            if (!AnsiFromWide(wideName, name) && (data.cAlternateFileName[0] == L'\0' ||
+                                                  !AnsiFromWide(data.cAlternateFileName, name))) {
+                continue;
+            }
             entries.push_back({name, folderEntry});
-        } while (::FindNextFileA(find.Get(), &data));
+        } while (::FindNextFileW(find.Get(), &data));
         std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
             return NameLessIgnoreCase(a.name, b.name, charset_);
         });

@@ -3,7 +3,7 @@
 # catalogue the bundled samples/ through the plug-in, as Quorbit would. Both are
 # the product's i686 programs (the win32 preset): they run under wine64 where
 # this machine runs 32-bit code, else in the QEMU test guest
-# (scripts/lib/i686-run.sh).
+# (scripts/lib/run-script-where-i686-runs.sh).
 #
 # The Wine prefix is a fresh one on every run (a private build/i686-wineprefix,
 # or the guest's unchanged image), so it holds no plug-in settings and the
@@ -18,7 +18,7 @@ if [ "${1:-}" != --show ]; then
   echo "demo: building the win32 preset (build/win32)" >&2
   cmake --preset win32 >/dev/null
   cmake --build --preset win32 --target ZandrelPlugin quorbit-host -j 2 >/dev/null
-  exec scripts/lib/i686-run.sh scripts/demo.sh --show
+  exec scripts/lib/run-script-where-i686-runs.sh scripts/demo.sh --show
 fi
 
 # --show: what the demo shows, where i686 programs run ($WINE, $I686_STAGE).

@@ -109,8 +109,8 @@ echo "sha256:  $(sha256sum "$archive" | cut -d' ' -f1)"
 echo "dll:     $(stat -c %s "$dll") bytes, stripped (debug information: ${stage#"$root"/}/ZandrelPlugin.dll.debug)"
 
 # The smoke test: the i686 quorbit-host loads the packaged DLL in a fresh Wine
-# prefix, where i686 programs run (scripts/lib/i686-run.sh), so the defaults serve.
-scripts/lib/i686-run.sh scripts/package.sh --smoke "${build#"$root"/}" "${dll#"$root"/}" "$version" \
+# prefix, where i686 programs run (scripts/lib/run-script-where-i686-runs.sh), so the defaults serve.
+scripts/lib/run-script-where-i686-runs.sh scripts/package.sh --smoke "${build#"$root"/}" "${dll#"$root"/}" "$version" \
   || fail "the smoke test of the packaged DLL failed"
 
 if [ "$verify" -eq 1 ]; then

@@ -14,7 +14,7 @@ if [ "${1:-}" != --measure ]; then
   scripts/setup-deps.sh >/dev/null
   cmake --preset win32 >/dev/null
   cmake --build --preset win32 --target ZandrelPlugin plugin_measure -j 2 >/dev/null
-  exec scripts/lib/i686-run.sh scripts/perf-wine.sh --measure "${1:-100000}"
+  exec scripts/lib/run-script-where-i686-runs.sh scripts/perf-wine.sh --measure "${1:-100000}"
 fi
 soak=$2
 

@@ -2,7 +2,7 @@
 # Makes docs/setup-dialog.png, the picture of the setup dialog in README.md.
 # Builds the win32 preset, lets the dialog test's Screenshot case photograph
 # the real dialog under Wine and Xvfb, where i686 programs run
-# (scripts/lib/i686-run.sh; it leaves setup-dialog.bmp in the build directory) and turns that into a PNG with ImageMagick, without time
+# (scripts/lib/run-script-where-i686-runs.sh; it leaves setup-dialog.bmp in the build directory) and turns that into a PNG with ImageMagick, without time
 # stamps, so that an unchanged dialog gives an unchanged file.
 set -euo pipefail
 
@@ -16,7 +16,7 @@ if [ "${1:-}" != --shoot ]; then
   cmake --preset win32 >/dev/null
   cmake --build --preset win32 -j 2 --target setup_dialog_test ZandrelPlugin >/dev/null
   rm -f "$build/setup-dialog.bmp"
-  scripts/lib/i686-run.sh scripts/screenshot.sh --shoot
+  scripts/lib/run-script-where-i686-runs.sh scripts/screenshot.sh --shoot
   # ImageMagick 6 by its own name where Debian installs it, else whatever convert is.
   convert=$(command -v convert-im6.q16 || command -v convert)
   "$convert" "$build/setup-dialog.bmp" -strip -define png:exclude-chunks=date,time \

@@ -97,8 +97,15 @@ struct FindTraits {
     static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
     static void Close(Handle search) noexcept { ::FindClose(search); }
 };
+// A thread: CreateThread answers a null handle, not INVALID_HANDLE_VALUE, on failure.
+struct ThreadTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle thread) noexcept { ::CloseHandle(thread); }
+};
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;
+using UniqueThread = UniqueHandle<ThreadTraits>;
 #else
 // A POSIX file descriptor.
 struct FileTraits {

@@ -1,6 +1,8 @@
 #include "platform/WindowsFileSource.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <string_view>
 
 namespace zandrel {
@@ -54,22 +56,46 @@ wchar_t* ToVerbatim(wchar_t* full) noexcept
     return start;
 }
 
+// A wide text on the heap, freed with its owner.
+struct FreeWithStdFree {
+    void operator()(wchar_t* text) const noexcept { std::free(text); }
+};
+using HeapWideText = std::unique_ptr<wchar_t[], FreeWithStdFree>;
+
+HeapWideText AllocateWide(std::size_t units) noexcept
+{
+    return HeapWideText(static_cast<wchar_t*>(std::malloc(units * sizeof(wchar_t))));
+}
+
 // A path too long for the ANSI functions, opened in its verbatim form:
 // converted from the ANSI code page as CreateFileA converts it, made absolute
 // by GetFullPathNameW (which also resolves '/', "." and ".." parts as the ANSI
 // functions do; the verbatim form takes a path as it stands), then prefixed.
-// Both texts live on the stack, so the import allocates nothing here either;
-// the frame is large, so only a long path pays for it.
-[[gnu::noinline]] HANDLE OpenLongPath(const char* path) noexcept
+// Such a path may run to 32,767 units, so its texts are sized to it and taken
+// from the heap, not the host's stack; only a long path pays for that.
+HANDLE OpenLongPath(const char* path) noexcept
 {
-    wchar_t given[WidePathLimit + 1];
-    if (::MultiByteToWideChar(CP_ACP, 0, path, -1, given, WidePathLimit + 1) == 0) {
+    const int givenUnits = ::MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
+    if (givenUnits <= 0 || static_cast<std::size_t>(givenUnits) > WidePathLimit + 1) {
         return INVALID_HANDLE_VALUE; // longer than any path Windows opens
     }
-    wchar_t verbatim[PrefixRoom + WidePathLimit + 1];
-    wchar_t* const full = verbatim + PrefixRoom;
-    const DWORD length = ::GetFullPathNameW(given, WidePathLimit + 1, full, nullptr);
-    if (length == 0 || length > WidePathLimit) {
+    const HeapWideText given = AllocateWide(static_cast<std::size_t>(givenUnits));
+    if (!given || ::MultiByteToWideChar(CP_ACP, 0, path, -1, given.get(), givenUnits) == 0) {
+        return INVALID_HANDLE_VALUE;
+    }
+    // The room the full path needs, its zero included.
+    const DWORD fullUnits = ::GetFullPathNameW(given.get(), 0, nullptr, nullptr);
+    if (fullUnits == 0 || fullUnits > WidePathLimit + 1) {
+        return INVALID_HANDLE_VALUE;
+    }
+    const HeapWideText verbatim = AllocateWide(PrefixRoom + fullUnits);
+    if (!verbatim) {
+        return INVALID_HANDLE_VALUE;
+    }
+    wchar_t* const full = verbatim.get() + PrefixRoom;
+    // Longer than asked for when the current folder changed in between.
+    const DWORD length = ::GetFullPathNameW(given.get(), fullUnits, full, nullptr);
+    if (length == 0 || length >= fullUnits) {
         return INVALID_HANDLE_VALUE;
     }
     const wchar_t* const opened = ToVerbatim(full);

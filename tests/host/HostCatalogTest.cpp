@@ -15,6 +15,7 @@
 
 #include "host/HostProcess.h"
 #include "support/CodePage932.h"
+#include "support/LongPath.h"
 #include "support/SettingsRegistry.h"
 #include "support/TempDirectory.h"
 
@@ -276,23 +277,64 @@ TEST_F(HostRunTest, InfoAndMasksShowWhatThePluginHandsOver)
     EXPECT_EQ(masks.out, "Display name: Zandrel File Import\r\nMasks:        README.TXT;*.TXT\r\n");
 }
 
-TEST_F(HostRunTest, FileNamedOutsideTheCodePageIsReadByItsShortName)
+// Trees made at run time, catalogued: a chain of folders whose deepest one holds
+// the only file. Every folder of the chain is an item whose subtree holds that
+// file, so each must come out with its description, however deep.
+TEST_F(HostRunTest, CatalogReachesEveryItemOfTreesBuiltAtRunTime)
 {
     // Thai letters: neither code page 1252 nor 932 can spell them.
-    const std::wstring fileName = L"\u0E1A\u0E31\u0E19\u0E17\u0E36\u0E01.txt";
+    const std::wstring thai = L"\u0E1A\u0E31\u0E19\u0E17\u0E36\u0E01.txt";
     BOOL lossy = FALSE;
-    ::WideCharToMultiByte(CP_ACP, 0, fileName.c_str(), -1, nullptr, 0, nullptr, &lossy);
+    ::WideCharToMultiByte(CP_ACP, 0, thai.c_str(), -1, nullptr, 0, nullptr, &lossy);
     ASSERT_TRUE(lossy);
+    const struct {
+        const char* what;
+        std::size_t folders;
+        std::wstring fileName;
+        const char* chosen; // by the deepest item; nullptr: the file's short name
+    } rows[] = {
+        {"a name the code page cannot spell: its short name", 1, thai, nullptr},
+        {"an item past 300 bytes", 11, L"README.TXT", "README.TXT"},
+        {"a short name past 300 bytes", 11, thai, nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const TempDirectory temp;
+        std::string chain;
+        for (std::size_t i = 0; i < row.folders; ++i) {
+            chain += (i == 0 ? "" : "\\") + std::string("folder-with-a-long-name-") +
+                     static_cast<char>('a' + i);
+        }
+        const std::string item = temp.Path().string() + "\\" + chain;
+        ASSERT_TRUE(zandrel::test::WriteVerbatimFile(
+            zandrel::test::Verbatim(item) + L"\\" + row.fileName, "  Notes of the item \r\n"));
+        if (row.folders > 1) {
+            ASSERT_GT(item.size() + 1 + 8 + 4, 300u) << "the file's path, even by a short name";
+        }
 
-    const TempDirectory temp;
-    const std::filesystem::path item = temp.Path() / "item";
-    std::filesystem::create_directory(item);
-    std::ofstream(item / fileName, std::ios::binary) << "  Thai notes \r\n";
-
-    const HostRun run = RunHost({"import", item.string()});
-    EXPECT_EQ(run.exitCode, 0u);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, "Thai notes\r\n");
+        const HostRun run = RunHost({"--progress", "3600", "catalog", temp.Path().string()});
+        EXPECT_EQ(run.exitCode, 0u);
+        EXPECT_EQ(run.err, "");
+        const Catalog catalog = ParseCatalog(run.out);
+        ASSERT_EQ(catalog.blocks.size(), row.folders) << run.out;
+        for (const CatalogBlock& block : catalog.blocks) {
+            EXPECT_EQ(block.Description(), "Notes of the item") << block.folder;
+            EXPECT_EQ(block.header.find('?'), std::string::npos) << block.header;
+        }
+        EXPECT_EQ(catalog.blocks.back().folder, chain);
+        if (row.chosen != nullptr) {
+            EXPECT_EQ(catalog.blocks.back().header, row.chosen);
+        }
+        // The outermost item names the file through the whole chain below it.
+        const std::string below = chain.substr(catalog.blocks.front().folder.size());
+        EXPECT_EQ(catalog.blocks.front().header,
+                  (below.empty() ? "" : below.substr(1) + "\\") + catalog.blocks.back().header);
+        const std::string count = std::to_string(row.folders);
+        EXPECT_TRUE(std::regex_match(catalog.summary,
+                                     std::regex(count + " folders?, " + count +
+                                                " descriptions? imported in [0-9]+\\.[0-9]{3} s")))
+            << catalog.summary;
+    }
 }
 
 struct BadInputRow {

@@ -21,11 +21,13 @@ namespace zandrel {
 namespace {
 
 std::atomic<long> allocations{0};
+std::atomic<long> releases{0};
 void* (*realMalloc)(size_t);
 void* (*realCalloc)(size_t, size_t);
 void* (*realRealloc)(void*, size_t);
 LPVOID(WINAPI* realHeapAlloc)(HANDLE, DWORD, SIZE_T);
 HLOCAL(WINAPI* realLocalAlloc)(UINT, SIZE_T);
+void (*realFree)(void*);
 
 void* CountedMalloc(size_t n)
 {
@@ -51,6 +53,11 @@ HLOCAL WINAPI CountedLocalAlloc(UINT flags, SIZE_T n)
 {
     ++allocations;
     return realLocalAlloc(flags, n);
+}
+void CountedFree(void* p)
+{
+    releases += p != nullptr ? 1 : 0;
+    realFree(p);
 }
 
 template <typename Fn>
@@ -101,20 +108,23 @@ protected:
     char description_[4096 + 16] = {};
 };
 
-TEST_F(ImportResources, ImportsAllocateNothingOnAnyHeap)
+// Paths below 260 bytes take no heap at all; a longer one takes its wide texts
+// from the heap (not from the host's stack) and gives all of it back.
+TEST_F(ImportResources, ShortPathsAllocateNothingLongPathsFreeWhatTheyTake)
 {
     const HMODULE module = plugin_.Module();
-    // The DLL must import malloc at least (its C++ runtime is linked in); the
-    // other entry points are redirected where it imports them.
+    // The DLL must import malloc and free at least (its C++ runtime is linked
+    // in); the other entry points are redirected where it imports them.
     ASSERT_TRUE(Redirect(module, "msvcrt.dll", "malloc", &CountedMalloc, realMalloc));
+    ASSERT_TRUE(Redirect(module, "msvcrt.dll", "free", &CountedFree, realFree));
     Redirect(module, "msvcrt.dll", "calloc", &CountedCalloc, realCalloc);
     Redirect(module, "msvcrt.dll", "realloc", &CountedRealloc, realRealloc);
     Redirect(module, "kernel32.dll", "HeapAlloc", &CountedHeapAlloc, realHeapAlloc);
     Redirect(module, "kernel32.dll", "LocalAlloc", &CountedLocalAlloc, realLocalAlloc);
 
     // Texts with a byte-order mark (characters the code page lacks among
-    // them), UTF-8 without one and a .DIZ file's OEM text are converted in the
-    // import's own buffers, and a long path in wide buffers of its own.
+    // them), UTF-8 without one, a .DIZ file's OEM text, a web page and a
+    // Markdown file are converted in the import's own buffers.
     const std::string longPath = test::LongPath(directory_.Path().string(), 300, "a-long-path");
     ASSERT_TRUE(test::WriteLongPathFile(longPath, "caf\xC3\xA9 at the end of a long path\r\n"));
     const struct {
@@ -129,30 +139,40 @@ TEST_F(ImportResources, ImportsAllocateNothingOnAnyHeap)
         {"PLAIN.TXT\0", directory_.Write("PLAIN.TXT", "caf\xC3\xA9\r\n")},
         {"FILE_ID.DIZ\0", directory_.Write("FILE_ID.DIZ", "\xC9\xCD\xBB caf\x82\r\n")},
         {"LONG.TXT\0", longPath},
-        {"README.TXT\0", file_}, // read last
+        {"MISSING.TXT\0", longPath.substr(0, 296) + ".doc"}, // a long path to no file
+        {"INDEX.HTM\0", directory_.Write("INDEX.HTM", "<title>Caf&eacute;</title><p>a&mdash;b")},
+        {"README.md\0", directory_.Write("README.md", "# Caf\xC3\xA9\n[**x**](u) \xE2\x84\xA2\n")},
+        {"README.TXT\0", file_},                             // read last
     };
 
-    allocations = 0;
+    long shortPathAllocations = 0;
+    long longPathAllocations = 0;
+    long longPathReleases = 0;
     int described = 0;
-    for (int i = 0; i < 1002; ++i) {
+    for (int i = 0; i < 999; ++i) {
         const auto& file = files[i % std::size(files)];
         test::PathCallback::Answer(file.path);
         description_[0] = 'x';
+        allocations = 0;
+        releases = 0;
         ASSERT_TRUE(
             plugin_.importDesc(0, 0, file.names, description_, &test::PathCallback::Resolve));
         described += description_[0] != '\0' ? 1 : 0;
+        (file.path.size() < MAX_PATH ? shortPathAllocations : longPathAllocations) += allocations;
+        longPathReleases += file.path.size() < MAX_PATH ? 0 : releases.load();
     }
-    const long counted = allocations.load();
 
     Restore(module, "msvcrt.dll", "malloc", realMalloc);
+    Restore(module, "msvcrt.dll", "free", realFree);
     Restore(module, "msvcrt.dll", "calloc", realCalloc);
     Restore(module, "msvcrt.dll", "realloc", realRealloc);
     Restore(module, "kernel32.dll", "HeapAlloc", realHeapAlloc);
     Restore(module, "kernel32.dll", "LocalAlloc", realLocalAlloc);
 
     EXPECT_STREQ(std::string(description_).substr(0, 26).c_str(), "line 0 of a description\r\nl");
-    EXPECT_EQ(described, 1002) << "every file gives a description";
-    EXPECT_EQ(counted, 0);
+    EXPECT_EQ(described, 999 - 111) << "every file but the missing one gives a description";
+    EXPECT_EQ(shortPathAllocations, 0);
+    EXPECT_EQ(longPathReleases, longPathAllocations) << "everything taken is given back";
 }
 
 TEST_F(ImportResources, NoHandleOutlivesAnImportWhateverTheOutcome)

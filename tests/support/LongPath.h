@@ -54,23 +54,32 @@ inline std::string LongPath(const std::string& base, std::size_t length, std::st
     return path + std::string(length - path.size() - 4, 'f') + ".txt";
 }
 
+#if defined(_WIN32)
+// Writes `bytes` into the file at `verbatim` (a "\\?\" path, so any name the
+// wide form spells), making the folders on its way; false when it cannot.
+inline bool WriteVerbatimFile(const std::wstring& verbatim, std::string_view bytes)
+{
+    for (std::size_t at = verbatim.find(L'\\', 4); at != std::wstring::npos;
+         at = verbatim.find(L'\\', at + 1)) {
+        ::CreateDirectoryW(verbatim.substr(0, at).c_str(), nullptr); // refused where it exists
+    }
+    const UniqueFile file(::CreateFileW(verbatim.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    return file &&
+           ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                       nullptr) &&
+           written == bytes.size();
+}
+#endif
+
 // Writes `bytes` into the file at the absolute `path`, making the folders on
 // its way; false when it cannot.
 inline bool WriteLongPathFile(const std::string& path, std::string_view bytes)
 {
 #if defined(_WIN32)
     // The separators of the wide form: a double-byte character's trail byte may be '\'.
-    const std::wstring verbatim = Verbatim(path);
-    for (std::size_t at = verbatim.find(L'\\', 4); at != std::wstring::npos;
-         at = verbatim.find(L'\\', at + 1)) {
-        ::CreateDirectoryW(verbatim.substr(0, at).c_str(), nullptr); // refused where it exists
-    }
-    const UniqueFile file = OpenLongPath(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
-    DWORD written = 0;
-    return file &&
-           ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                       nullptr) &&
-           written == bytes.size();
+    return WriteVerbatimFile(Verbatim(path), bytes);
 #else
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);

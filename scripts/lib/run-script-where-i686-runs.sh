@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs a script of this tree where i686 Windows programs can run:
-#   scripts/lib/i686-run.sh SCRIPT [ARGS...]
+#   scripts/lib/run-script-where-i686-runs.sh SCRIPT [ARGS...]
 # under wine64 (WoW64) in a fresh private prefix where this machine runs 32-bit
 # code, else inside the QEMU test guest (scripts/guest/run.sh; its first run
 # builds the image). The script finds $WINE, the command that starts a Windows
@@ -9,7 +9,7 @@
 # the shared work tree read as zeros).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-[ $# -gt 0 ] || { echo "usage: scripts/lib/i686-run.sh SCRIPT [ARGS...]" >&2; exit 2; }
+[ $# -gt 0 ] || { echo "usage: scripts/lib/run-script-where-i686-runs.sh SCRIPT [ARGS...]" >&2; exit 2; }
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ "${ZANDREL_GUEST:-0}" = 1 ]; then
@@ -33,5 +33,5 @@ if i686_runs_here; then
   bash "$@"
 else
   echo "(this machine's kernel runs no 32-bit code: the i686 programs run in the QEMU test guest)" >&2
-  exec "$root/scripts/guest/run.sh" "$root/scripts/lib/i686-run.sh" "$@"
+  exec "$root/scripts/guest/run.sh" "$root/scripts/lib/run-script-where-i686-runs.sh" "$@"
 fi
