@@ -23,7 +23,7 @@ if [ "${1:-}" != --show ]; then
   scripts/setup-deps.sh >/dev/null
   cmake --preset win32 >/dev/null
   cmake --build --preset win32 --target ZandrelPlugin quorbit-host -j 2 >/dev/null
-  exec scripts/lib/i686-run.sh scripts/catalogue.sh --show "$masks" "$(realpath "$dll")" "$code_page" "$1"
+  exec scripts/lib/run-script-where-i686-runs.sh scripts/catalogue.sh --show "$masks" "$(realpath "$dll")" "$code_page" "$1"
 fi
 
 # --show MASKS DLL CODE-PAGE TREE: where i686 programs run ($WINE, $I686_STAGE).

@@ -60,3 +60,16 @@ settings_key='HKCU\Software\Marrowick\Quorbit\Plugins\ZandrelPlugin'
 "$WINE" reg add "$settings_key" /v LimitLines /t REG_BINARY /d 14000000 /f </dev/null >/dev/null 2>&1
 LC_ALL=C.UTF-8 "$WINE" "$host" import samples/dos-file-id-diz </dev/null \
   | iconv -c -f CP1252 -t UTF-8 | tr -d '\r'
+
+# Web pages and Markdown files: a user who catalogues source trees and CD-ROMs
+# adds their names to the masks. The plug-in reads them as a browser or a
+# Markdown renderer shows them: the title first, no tags, no markup.
+masks='README.TXT,*.TXT,README.md,*.md,index.html,*.htm,*.html'
+"$WINE" reg add "$settings_key" /v FileMasks /t REG_SZ /d "$masks" /f </dev/null >/dev/null 2>&1
+for item in web-readme markdown-readme; do
+  echo >&2
+  echo "demo: FileMasks \"$masks\"; quorbit-host import samples/$item" >&2
+  echo >&2
+  LC_ALL=C.UTF-8 "$WINE" "$host" import "samples/$item" </dev/null \
+    | iconv -c -f CP1252 -t UTF-8 | tr -d '\r'
+done

@@ -130,6 +130,7 @@ const FolderRow SampleFolders[] = {
     {"lf-cr-readme", "README.TXT"},
     {"lf-only-readme", "readme.txt"},       // the masks ignore case
     {"long-changelog", "CHANGES.TXT"},      // only *.TXT matches
+    {"markdown-readme", "no matching file"}, // README.md: see the masks for markup below
     {"nested-docs", "README.TXT"},          // before ABOUT.TXT and DOCS\README.TXT
     {"nested-docs\\DOCS", "README.TXT"},    // a folder below an item is an item too
     {"no-description", "no matching file"}, // README, FILE_ID.DIZ, INSTALL.DOC
@@ -140,6 +141,7 @@ const FolderRow SampleFolders[] = {
     {"utf16-readme", "README.TXT"},                     // UTF-16 with a byte-order mark
     {"utf8-no-mark", "README.TXT"},                     // UTF-8 without one
     {"utf8-readme", "README.TXT"},                      // UTF-8 with a byte-order mark
+    {"web-readme", "no matching file"},                 // README.HTM
     {"zipped-readme", "README.TXT, empty description"}, // a zip archive, not text
 };
 
@@ -176,7 +178,7 @@ void ExpectCatalogOfSamples(const HostRun& run)
     }
     EXPECT_EQ(described, 14u);
     EXPECT_TRUE(std::regex_match(
-        catalog.summary, std::regex("18 folders, 14 descriptions imported in [0-9]+\\.[0-9]{3} s")))
+        catalog.summary, std::regex("20 folders, 14 descriptions imported in [0-9]+\\.[0-9]{3} s")))
         << catalog.summary;
 }
 
@@ -220,8 +222,8 @@ TEST_F(HostRunTest, ProgressLinesGoToStandardErrorOnly)
     // The same catalog, apart from the time taken.
     const std::regex time(" in [0-9.]+ s\r\n$");
     EXPECT_EQ(std::regex_replace(chatty.out, time, ""), std::regex_replace(quiet.out, time, ""));
-    EXPECT_NE(chatty.err.find("catalog: 18 folders found, "), std::string::npos) << chatty.err;
-    EXPECT_NE(chatty.err.find("catalog: 18 of 18 folders done, 14 descriptions imported, "),
+    EXPECT_NE(chatty.err.find("catalog: 20 folders found, "), std::string::npos) << chatty.err;
+    EXPECT_NE(chatty.err.find("catalog: 20 of 20 folders done, 14 descriptions imported, "),
               std::string::npos)
         << chatty.err;
 }
@@ -256,6 +258,19 @@ TEST_F(HostRunTest, CodePage932DosMasksLeaveTheDizItemAsItIs)
 {
     ASSERT_EQ(::GetOEMCP(), 932u);
     ExpectDizItemUnderDosMasks();
+}
+
+// The masks of a user who catalogues source trees: a web page and a Markdown
+// file then give the text they show.
+TEST_F(HostRunTest, MarkupMasksImportWebPagesAndMarkdownAsText)
+{
+    ASSERT_EQ(::GetACP(), 1252u) << "the expected descriptions are for code page 1252";
+    ASSERT_TRUE(SettingsRegistry::Write("README.TXT,*.TXT,README.md,*.md,index.html,*.htm,*.html", 20));
+    for (const char* folder : {"web-readme", "markdown-readme"}) {
+        const HostRun run = RunHost({"import", SamplesDir() + "\\" + folder});
+        EXPECT_EQ(run.exitCode, 0u);
+        EXPECT_EQ(run.out, ExpectedDescription(folder) + "\r\n");
+    }
 }
 
 TEST_F(HostRunTest, ImportWithoutMatchingFileSaysSoAndSucceeds)
