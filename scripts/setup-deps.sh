@@ -18,17 +18,21 @@ packages=(
   qemu-system-x86 mmdebstrap e2fsprogs
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-
-if [ "${#missing[@]}" -gt 0 ]; then
-  echo "setup-deps: installing ${missing[*]}"
+# Installs those of the packages named that are missing; the message says why.
+install_missing() { # message package...
+  local message=$1 p
+  shift
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ "${#missing[@]}" -gt 0 ] || return 0
+  echo "setup-deps: ${message}installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+}
+install_missing "" "${packages[@]}"
 
 # 32-bit Wine and the X and TLS libraries it loads (its Recommends, which
 # --no-install-recommends leaves out; the guest's image names the same).
@@ -40,17 +44,8 @@ wine32_packages=(
 # shellcheck source=lib/i686-probe.sh
 source "$root/scripts/lib/i686-probe.sh"
 if kernel_runs_32bit_code; then
-  missing=()
-  for p in "${wine32_packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-  done
-  if [ "${#missing[@]}" -gt 0 ]; then
-    echo "setup-deps: this kernel runs 32-bit code; installing ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-    apt-get update -q
-    apt-get install -y -q --no-install-recommends "${missing[@]}"
-  fi
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  install_missing "this kernel runs 32-bit code; " "${wine32_packages[@]}"
 fi
 
 # Wine takes its ANSI code page from the locale; code page 932 needs ja_JP.UTF-8.
