@@ -104,14 +104,25 @@ std::size_t Utf8TextToWide(const ReadBuffer& text, std::size_t start, std::size_
     return TakeUtf8(bytes + start, bytes + bytesRead, wide);
 }
 
-bool ConvertMarkedText(ReadBuffer& text, std::size_t bytesRead) noexcept
+namespace {
+
+// Out of line, so that the wide text takes no stack in imports of unmarked text.
+[[gnu::noinline]] void ConvertTextWithMark(ReadBuffer& text, std::size_t bytesRead) noexcept
 {
     WideTextBuffer wide; // written up to the count the decoding gives
     std::size_t units = 0;
-    if (!MarkedTextToWide(text, bytesRead, wide, units)) {
+    MarkedTextToWide(text, bytesRead, wide, units);
+    ReplaceWithAnsi(text, wide.data(), units);
+}
+
+} // namespace
+
+bool ConvertMarkedText(ReadBuffer& text, std::size_t bytesRead) noexcept
+{
+    if (MarkOf(reinterpret_cast<const unsigned char*>(text.data()), bytesRead) == Mark::None) {
         return false;
     }
-    ReplaceWithAnsi(text, wide.data(), units);
+    ConvertTextWithMark(text, bytesRead);
     return true;
 }
 

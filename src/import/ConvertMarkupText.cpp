@@ -51,7 +51,10 @@ std::size_t UnmarkedTextToWide(ReadBuffer& text, std::size_t bytesRead, TextRead
 
 } // namespace
 
-void ConvertMarkupText(ReadBuffer& text, std::size_t bytesRead, TextReader reader) noexcept
+// Kept out of line: its wide text would otherwise sit in the frame of every
+// import, plain texts included.
+[[gnu::noinline]] void ConvertMarkupText(ReadBuffer& text, std::size_t bytesRead,
+                                         TextReader reader) noexcept
 {
     WideTextBuffer wide; // written up to the count the decoding gives
     std::size_t units = 0;

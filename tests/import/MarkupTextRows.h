@@ -58,7 +58,7 @@ inline constexpr MarkupTextRow HtmlTextRows[] = {
      "conventions are necessary, in part, for separate compilation to work. One such convention "
      "is the calling convention.",
      "Introduction (libffi: the portable foreign function interface library)\r\n"
-     "Next: Using libffi, Previous: libffi, Up: libffi ? [Index]\r\n"
+     "Next: Using libffi, Previous: libffi, Up: libffi   [Index]\r\n"
      "1 What is libffi?\r\n"
      "Compilers for high level languages generate code that follow certain conventions. These "
      "conventions are necessary, in part, for separate compilation to work. One such convention "
@@ -80,7 +80,7 @@ inline constexpr MarkupTextRow HtmlTextRows[] = {
      "This document is free; you can redistribute it and/or modify it under the terms of version 2 "
      "of the GNU General Public License.\r\nThis document",
      "Users and Groups in the Debian System\r\nJoey Hess\r\nColin Watson\r\n"
-     "Copyright ? 2001, 2002 Joey Hess\r\nCopyright ? 2005 David Mandelberg\r\n"
+     "Copyright (C) 2001, 2002 Joey Hess\r\nCopyright (C) 2005 David Mandelberg\r\n"
      "This document is free; you can redistribute it and/or modify it under the terms of version 2 "
      "of the GNU General Public License.\r\nThis document"},
     {"xhtml_page_with_style_and_layout_tables", "libxslt-xslt.html",
@@ -185,7 +185,7 @@ inline constexpr MarkupTextRow HtmlTextRows[] = {
      "\xFF\xFE<\0h\0t\0m\0l\0>\0<\0t\0i\0t\0l\0e\0>\0\xE9\0t\0\xE9\0<\0/\0t\0i\0t\0l\0e\0>\0"
      "<\0p\0>\0\xE5\x65\x2C\x67<\0/\0p\0>\0"sv,
      "\xE9t\xE9\r\n??",
-     "?t?\r\n\x93\xFA\x96\x7B"},
+     "ete\r\n\x93\xFA\x96\x7B"},
     {"readme_txt_that_starts_like_a_page", "README.TXT",
      "  <HTML>\r\n<head><title>Orchard Planner</title></head>\r\n<body>\r\n"
      "<h1>Orchard Planner</h1>\r\n<p>Plans fruit tree planting by season.</p>\r\n</body>\r\n</html>\r\n",
@@ -449,7 +449,7 @@ inline constexpr MarkupTextRow MarkdownTextRows[] = {
      "\r\n"
      "Recettes pour *cr\xC3\xAApes* et __g\xC3\xA2teaux__, \xC3\xA9t\xC3\xA9 &eacute;t&#233;.\r\n",
      "Caf\xE9 Lumi\xE8re\r\nRecettes pour cr\xEApes et g\xE2teaux, \xE9t\xE9 \xE9t\xE9.",
-     "Caf? Lumi?re\r\nRecettes pour cr?pes et g?teaux, ?t? ?t?."},
+     "Cafe Lumiere\r\nRecettes pour crepes et gateaux, ete ete."},
     // Shift-JIS without a mark, not UTF-8: under code page 932 the trail bytes
     // '_', '`', '[' and ']' of "\x83\x5F" (da), "\x83\x60" (chi), "\x83\x5B" (ze)
     // and "\x83\x5D" (zo) are halves of letters; in a single-byte code page they
