@@ -1,5 +1,6 @@
 #include "platform/CodePageConversion.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "base/UnicodeSequences.h"
@@ -81,7 +82,10 @@ std::size_t CodePageToWide(TextCodePage codePage, const char* text, std::size_t 
 std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi, std::size_t capacity,
                        Unmappable unmappable) noexcept
 {
-    if (unmappable == Unmappable::DefaultCharacter) {
+    // As on Windows, a text whose every character the code page has takes the
+    // direct way; only one that lacks some goes character by character.
+    const bool allLatin1 = std::all_of(wide, wide + units, [](char16_t unit) { return unit <= 0xFF; });
+    if (unmappable == Unmappable::DefaultCharacter && !allLatin1) {
         return WideToAnsiWithPlainForms(wide, units, ansi, capacity);
     }
     std::size_t count = units < capacity ? units : capacity;
