@@ -38,12 +38,18 @@ echo >&2
 LC_ALL=C.UTF-8 "$WINE" "$host" catalog samples </dev/null \
   | iconv -c -f CP1252 -t UTF-8 | tr -d '\r'
 
+# show_import TITLE CODE-PAGE ITEM: the title, then the item's description as
+# the host prints it under that ANSI code page (1252 or 932).
+show_import() {
+  local locale=C.UTF-8
+  [ "$2" = 932 ] && locale=ja_JP.UTF-8
+  printf '\ndemo: %s\n\n' "$1" >&2
+  LC_ALL=$locale "$WINE" "$host" import "samples/$3" </dev/null \
+    | iconv -c -f "CP$2" -t UTF-8 | tr -d '\r'
+}
+
 for item in shift-jis utf8-readme utf16-readme utf8-no-mark; do
-  echo >&2
-  echo "demo: quorbit-host import samples/$item (ANSI code page 932)" >&2
-  echo >&2
-  LC_ALL=ja_JP.UTF-8 "$WINE" "$host" import "samples/$item" </dev/null \
-    | iconv -c -f CP932 -t UTF-8 | tr -d '\r'
+  show_import "quorbit-host import samples/$item (ANSI code page 932)" 932 "$item"
 done
 
 # A DOS item: its FILE_ID.DIZ is not matched by the default masks, so set the
@@ -51,15 +57,12 @@ done
 # 20-line limit that the dialog stores beside it), then import the item. Under
 # code page 1252 the plug-in reads the file from the OEM code page 437: accented
 # letters stay letters and the box frame becomes '+', '-' and '¦'.
-echo >&2
-echo 'demo: FileMasks "README.TXT,*.TXT,FILE_ID.DIZ,*.NFO"; quorbit-host import samples/dos-file-id-diz' >&2
-echo >&2
 settings_key='HKCU\Software\Marrowick\Quorbit\Plugins\ZandrelPlugin'
 "$WINE" reg add "$settings_key" /v FileMasks /t REG_SZ /d 'README.TXT,*.TXT,FILE_ID.DIZ,*.NFO' /f \
   </dev/null >/dev/null 2>&1
 "$WINE" reg add "$settings_key" /v LimitLines /t REG_BINARY /d 14000000 /f </dev/null >/dev/null 2>&1
-LC_ALL=C.UTF-8 "$WINE" "$host" import samples/dos-file-id-diz </dev/null \
-  | iconv -c -f CP1252 -t UTF-8 | tr -d '\r'
+show_import 'FileMasks "README.TXT,*.TXT,FILE_ID.DIZ,*.NFO"; quorbit-host import samples/dos-file-id-diz' \
+  1252 dos-file-id-diz
 
 # Web pages and Markdown files: a user who catalogues source trees and CD-ROMs
 # adds their names to the masks. The plug-in reads them as a browser or a
@@ -67,9 +70,5 @@ LC_ALL=C.UTF-8 "$WINE" "$host" import samples/dos-file-id-diz </dev/null \
 masks='README.TXT,*.TXT,README.md,*.md,index.html,*.htm,*.html'
 "$WINE" reg add "$settings_key" /v FileMasks /t REG_SZ /d "$masks" /f </dev/null >/dev/null 2>&1
 for item in web-readme markdown-readme; do
-  echo >&2
-  echo "demo: FileMasks \"$masks\"; quorbit-host import samples/$item" >&2
-  echo >&2
-  LC_ALL=C.UTF-8 "$WINE" "$host" import "samples/$item" </dev/null \
-    | iconv -c -f CP1252 -t UTF-8 | tr -d '\r'
+  show_import "FileMasks \"$masks\"; quorbit-host import samples/$item" 1252 "$item"
 done
