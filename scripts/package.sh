@@ -70,10 +70,7 @@ package_tree() {
   version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
   [ -n "$version" ] || fail "no project version in $build/CMakeCache.txt"
   readme="$build/README.TXT"
-  # Plain ASCII (printable, tab) in CR LF lines.
-  if LC_ALL=C grep -q -P '[^\t\r\x20-\x7E]' "$readme" || [ "$(grep -c $'\r$' "$readme")" -ne "$(wc -l <"$readme")" ]; then
-    fail "$readme is not plain ASCII in CR LF lines"
-  fi
+  python3 "$tree/scripts/lib/check-users-readme.py" "$readme" >&2 || fail "$readme is not plain ASCII in CR LF lines"
 
   stage="$build/release"
   rm -rf "$stage" && mkdir -p "$stage"

@@ -117,6 +117,18 @@ else
   record win32 0 1 "build failed"
 fi
 
+# The release archive, built once as a release is (its own build folder, the
+# users' README.TXT checked, the packaged DLL loaded by the host); --verify's
+# second build is left to a release.
+echo "== package (scripts/package.sh: the release archive and its checks)"
+if out=$("$root/scripts/package.sh" 2>&1); then
+  echo "$out" | grep -E '^(archive|dll|smoke):' | sed 's/^/  /'
+  record package 1 0
+else
+  echo "$out" | tail -n 20 | sed 's/^/  /'
+  record package 0 1
+fi
+
 if [ -x "$root/scripts/fuzz.sh" ]; then
   echo "== fuzz (short bounded runs)"
   if out=$("$root/scripts/fuzz.sh" --seconds "${ZANDREL_FUZZ_SECONDS:-20}" 2>&1); then
