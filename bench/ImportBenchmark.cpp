@@ -12,12 +12,12 @@
 #include <cstring>
 #include <string>
 
-#include "import/ApplyLineLimit.h"
+#include "import/text/ApplyLineLimit.h"
 #include "import/ConvertReadText.h"
-#include "import/HtmlText.h"
+#include "import/readers/html/HtmlText.h"
 #include "import/ImportDescription.h"
 #include "import/ImportLimits.h"
-#include "import/NormaliseDescriptionText.h"
+#include "import/text/NormaliseDescriptionText.h"
 #include "import/ReadTextStart.h"
 #include "platform/PosixFileSource.h"
 #include "support/PathCallback.h"

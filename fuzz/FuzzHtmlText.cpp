@@ -16,8 +16,8 @@
 
 #include "FuzzInput.h"
 #include "ReferenceHtmlText.h"
-#include "import/HtmlCodePage.h"
-#include "import/HtmlText.h"
+#include "import/readers/html/HtmlCodePage.h"
+#include "import/readers/html/HtmlText.h"
 
 namespace {
 

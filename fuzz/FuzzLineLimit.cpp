@@ -2,7 +2,7 @@
 // place, never reading past the zero.
 #include "FuzzInput.h"
 #include "Reference.h"
-#include "import/ApplyLineLimit.h"
+#include "import/text/ApplyLineLimit.h"
 #include "import/ImportLimits.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

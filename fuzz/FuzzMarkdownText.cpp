@@ -14,7 +14,7 @@
 
 #include "FuzzInput.h"
 #include "import/ImportLimits.h"
-#include "import/MarkdownText.h"
+#include "import/readers/markdown/MarkdownText.h"
 
 namespace {
 

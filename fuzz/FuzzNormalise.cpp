@@ -6,7 +6,7 @@
 #include "FuzzInput.h"
 #include "Reference.h"
 #include "import/ImportLimits.h"
-#include "import/NormaliseDescriptionText.h"
+#include "import/text/NormaliseDescriptionText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

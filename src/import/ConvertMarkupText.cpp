@@ -2,12 +2,12 @@
 
 #include <cstring>
 
-#include "import/ConvertMarkedText.h"
-#include "import/DropLoneLeadByte.h"
-#include "import/HtmlCodePage.h"
-#include "import/HtmlText.h"
-#include "import/MarkdownText.h"
-#include "import/Utf8WellFormed.h"
+#include "import/encoding/ConvertMarkedText.h"
+#include "import/text/DropLoneLeadByte.h"
+#include "import/readers/html/HtmlCodePage.h"
+#include "import/readers/html/HtmlText.h"
+#include "import/readers/markdown/MarkdownText.h"
+#include "import/encoding/Utf8WellFormed.h"
 #include "platform/CodePageConversion.h"
 
 namespace zandrel {

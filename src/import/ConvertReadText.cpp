@@ -2,10 +2,10 @@
 
 #include "platform/CodePageConversion.h"
 #include "import/ChooseTextReader.h"
-#include "import/ConvertMarkedText.h"
+#include "import/encoding/ConvertMarkedText.h"
 #include "import/ConvertMarkupText.h"
-#include "import/ConvertOemText.h"
-#include "import/Utf8WellFormed.h"
+#include "import/encoding/ConvertOemText.h"
+#include "import/encoding/Utf8WellFormed.h"
 
 namespace zandrel {
 

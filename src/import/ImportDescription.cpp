@@ -5,10 +5,10 @@
 #include "import/BinaryFormatSignatures.h"
 #include "import/ChooseCandidateName.h"
 #include "import/ConvertReadText.h"
-#include "import/CutToDescriptionCapacity.h"
-#include "import/DropLoneLeadByte.h"
+#include "import/text/CutToDescriptionCapacity.h"
+#include "import/text/DropLoneLeadByte.h"
 #include "import/ImportLimits.h"
-#include "import/NormaliseDescriptionText.h"
+#include "import/text/NormaliseDescriptionText.h"
 #include "import/ReadTextStart.h"
 
 namespace zandrel {

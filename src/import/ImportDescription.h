@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/HostInterface.h"
-#include "import/ApplyLineLimit.h"
+#include "import/text/ApplyLineLimit.h"
 #include "platform/FileSource.h"
 
 namespace zandrel {

@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "import/ApplyLineLimit.h"
+#include "import/text/ApplyLineLimit.h"
 #include "import/ChooseCandidateName.h"
 #include "import/DoubleByteRows.h"
 #include "import/ImportFileFixture.h"
-#include "import/NormaliseDescriptionText.h"
+#include "import/text/NormaliseDescriptionText.h"
 #include "support/CodePage932.h"
 #include "support/LongPath.h"
 #include "support/SpelledBytes.h"

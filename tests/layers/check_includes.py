@@ -26,6 +26,25 @@ def folders(root):
     yield "host", root / "host"
 
 
+# Inside import/: a reader uses only its own folder and readers/shared/ (never
+# another reader), and neither the finishing steps (text/) nor the encoding
+# (encoding/) use a reader.
+def import_violations(path, included, root):
+    parts = path.relative_to(root / "src" / "import").parts
+    target = included.split("/")
+    if target[0] != "import" or len(parts) < 2:
+        return
+    where = parts[0]
+    if where == "readers" and len(parts) >= 3 and target[1:2] == ["readers"] and len(target) >= 4:
+        if target[2] not in (parts[1], "shared"):
+            yield f"{path}: includes \"{included}\"; a reader includes no other reader"
+    if where in ("text", "encoding") and target[1:2] == ["readers"]:
+        yield f"{path}: includes \"{included}\"; import/{where}/ includes no reader"
+    if where == "readers" and len(parts) >= 3 and parts[1] == "shared" and target[1:2] == ["readers"] \
+            and len(target) >= 4 and target[2] != "shared":
+        yield f"{path}: includes \"{included}\"; readers/shared/ includes no reader"
+
+
 def violations(root):
     for name, folder in folders(root):
         if name not in BELOW:
@@ -43,6 +62,8 @@ def violations(root):
                 target = included.split("/", 1)[0]
                 if target not in allowed:
                     yield f"{path}: includes \"{included}\"; {name}/ may use only {sorted(allowed)}"
+                if name == "import":
+                    yield from import_violations(path, included, root)
 
 
 def main():

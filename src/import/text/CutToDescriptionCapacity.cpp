@@ -1,8 +1,8 @@
-#include "import/CutToDescriptionCapacity.h"
+#include "import/text/CutToDescriptionCapacity.h"
 
 #include "base/StepChar.h"
 #include "import/ImportLimits.h"
-#include "import/TrimTrailingWhiteSpace.h"
+#include "import/text/TrimTrailingWhiteSpace.h"
 
 namespace zandrel {
 

@@ -1,4 +1,4 @@
-#include "import/DropLoneLeadByte.h"
+#include "import/text/DropLoneLeadByte.h"
 
 #include "base/StepChar.h"
 

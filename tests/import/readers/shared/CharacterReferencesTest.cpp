@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "import/CharacterReferences.h"
+#include "import/readers/shared/CharacterReferences.h"
 #include "import/ChooseTextReader.h"
 
 namespace zandrel {

@@ -1,11 +1,11 @@
-#include "import/NormaliseDescriptionText.h"
+#include "import/text/NormaliseDescriptionText.h"
 
 #include <cstring>
 #include <type_traits>
 
 #include "base/CharacterClasses.h"
-#include "import/ScanStep.h"
-#include "import/TrimTrailingWhiteSpace.h"
+#include "import/text/ScanStep.h"
+#include "import/text/TrimTrailingWhiteSpace.h"
 
 namespace zandrel {
 namespace {

@@ -3,7 +3,7 @@
 #include <climits>
 #include <string>
 
-#include "import/ApplyLineLimit.h"
+#include "import/text/ApplyLineLimit.h"
 #include "import/DoubleByteRows.h"
 #include "support/ScopedCodePage.h"
 #include "support/SpelledBytes.h"

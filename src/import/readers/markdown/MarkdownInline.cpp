@@ -1,12 +1,12 @@
-#include "import/MarkdownInline.h"
+#include "import/readers/markdown/MarkdownInline.h"
 
 #include <cstdint>
 #include <string_view>
 
-#include "import/CharacterReferences.h"
+#include "import/readers/shared/CharacterReferences.h"
 #include "import/ImportLimits.h"
-#include "import/MarkdownCharacters.h"
-#include "import/MarkdownHtml.h"
+#include "import/readers/markdown/MarkdownCharacters.h"
+#include "import/readers/markdown/MarkdownHtml.h"
 
 namespace zandrel {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "import/HtmlText.h"
+#include "import/readers/html/HtmlText.h"
 
 namespace zandrel {
 namespace {

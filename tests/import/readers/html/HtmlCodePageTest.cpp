@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "import/HtmlCodePage.h"
+#include "import/readers/html/HtmlCodePage.h"
 
 namespace zandrel {
 namespace {

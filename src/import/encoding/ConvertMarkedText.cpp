@@ -1,4 +1,4 @@
-#include "import/ConvertMarkedText.h"
+#include "import/encoding/ConvertMarkedText.h"
 
 #include <cstring>
 

@@ -1,10 +1,10 @@
-#include "import/HtmlText.h"
+#include "import/readers/html/HtmlText.h"
 
 #include <algorithm>
 #include <iterator>
 #include <string_view>
 
-#include "import/CharacterReferences.h"
+#include "import/readers/shared/CharacterReferences.h"
 
 namespace zandrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "import/ConvertOemText.h"
+#include "import/encoding/ConvertOemText.h"
 
 #include <cstring>
 

@@ -1,11 +1,11 @@
-#include "import/MarkdownHtml.h"
+#include "import/readers/markdown/MarkdownHtml.h"
 
 #include <algorithm>
 #include <iterator>
 #include <string_view>
 
-#include "import/CharacterReferences.h"
-#include "import/MarkdownCharacters.h"
+#include "import/readers/shared/CharacterReferences.h"
+#include "import/readers/markdown/MarkdownCharacters.h"
 
 namespace zandrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "import/CharacterReferences.h"
+#include "import/readers/shared/CharacterReferences.h"
 
 #include <algorithm>
 #include <iterator>

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "import/DoubleByteRows.h"
-#include "import/NormaliseDescriptionText.h"
-#include "import/TrimTrailingWhiteSpace.h"
+#include "import/text/NormaliseDescriptionText.h"
+#include "import/text/TrimTrailingWhiteSpace.h"
 #include "support/ScopedCodePage.h"
 #include "support/SpelledBytes.h"
 #include "support/TextPieces.h"

@@ -1,7 +1,7 @@
-#include "import/ApplyLineLimit.h"
+#include "import/text/ApplyLineLimit.h"
 
 #include "base/CharacterClasses.h"
-#include "import/ScanStep.h"
+#include "import/text/ScanStep.h"
 
 namespace zandrel {
 namespace {

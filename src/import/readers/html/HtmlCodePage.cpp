@@ -1,4 +1,4 @@
-#include "import/HtmlCodePage.h"
+#include "import/readers/html/HtmlCodePage.h"
 
 #include <string_view>
 

@@ -1,9 +1,9 @@
-#include "import/MarkdownText.h"
+#include "import/readers/markdown/MarkdownText.h"
 
-#include "import/MarkdownCharacters.h"
-#include "import/MarkdownHtml.h"
-#include "import/MarkdownInline.h"
-#include "import/MarkdownLines.h"
+#include "import/readers/markdown/MarkdownCharacters.h"
+#include "import/readers/markdown/MarkdownHtml.h"
+#include "import/readers/markdown/MarkdownInline.h"
+#include "import/readers/markdown/MarkdownLines.h"
 
 namespace zandrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "import/Utf8WellFormed.h"
+#include "import/encoding/Utf8WellFormed.h"
 
 #include <cstdint>
 #include <cstring>

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <string>
 
-#include "import/ConvertMarkedText.h"
-#include "import/ConvertOemText.h"
+#include "import/encoding/ConvertMarkedText.h"
+#include "import/encoding/ConvertOemText.h"
 #include "import/ImportLimits.h"
 #include "import/MarkedTextRows.h"
 #include "platform/CodePageConversion.h"

@@ -1,4 +1,4 @@
-#include "import/TrimTrailingWhiteSpace.h"
+#include "import/text/TrimTrailingWhiteSpace.h"
 
 #include "base/CharacterClasses.h"
 #include "base/StepChar.h"

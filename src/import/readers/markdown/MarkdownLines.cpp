@@ -1,8 +1,8 @@
-#include "import/MarkdownLines.h"
+#include "import/readers/markdown/MarkdownLines.h"
 
 #include <algorithm>
 
-#include "import/MarkdownCharacters.h"
+#include "import/readers/markdown/MarkdownCharacters.h"
 
 namespace zandrel {
 namespace {

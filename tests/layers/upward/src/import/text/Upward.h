@@ -1,0 +1,3 @@
+#pragma once
+// The finishing steps include no reader.
+#include "import/readers/html/HtmlText.h"
