@@ -3,6 +3,8 @@
 #include <string_view>
 
 #include "import/NameEnding.h"
+#include "import/encoding/ByteOrderMark.h"
+#include "import/readers/shared/MarkupCharacters.h"
 
 namespace zandrel {
 namespace {
@@ -28,13 +30,11 @@ class StartOfText {
 public:
     StartOfText(const unsigned char* bytes, std::size_t count) noexcept
     {
-        if (count >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) {
-            begin_ = 3;
-        } else if (count >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) ||
-                                  (bytes[0] == 0xFE && bytes[1] == 0xFF))) {
-            begin_ = 2;
+        const ByteOrderMark mark = ByteOrderMarkAt(bytes, count);
+        begin_ = ByteOrderMarkLength(mark);
+        if (mark == ByteOrderMark::Utf16LittleEndian || mark == ByteOrderMark::Utf16BigEndian) {
             width_ = 2;
-            high_ = bytes[0] == 0xFF ? 1 : 0;
+            high_ = mark == ByteOrderMark::Utf16LittleEndian ? 1 : 0;
         }
         bytes_ = bytes;
         count_ = count;
@@ -61,19 +61,12 @@ private:
     std::size_t high_ = 0;
 };
 
-bool IsHtmlSpace(unsigned char c) noexcept
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
 // Whether `word`, in small letters, stands at `index`, followed by white space,
 // '>' or, for a tag, '/'.
 bool WordAt(const StartOfText& text, std::size_t index, std::string_view word) noexcept
 {
     for (const char w : word) {
-        unsigned char c = text.At(index++);
-        c = (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
-        if (c != static_cast<unsigned char>(w)) {
+        if (AsciiLower(text.At(index++)) != static_cast<unsigned char>(w)) {
             return false;
         }
     }

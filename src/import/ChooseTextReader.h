@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "import/encoding/TextEncoding.h"
+
 namespace zandrel {
 
 // How a text is read: as it is (converted only by its mark, as UTF-8 or as
@@ -15,5 +17,19 @@ enum class TextReader { AsRead, Html, Markdown };
 // page; a name ending in .md, .markdown, .mdown or .mkd is Markdown.
 [[nodiscard]] TextReader ChooseTextReader(const char* name, const char* bytes,
                                           std::size_t count) noexcept;
+
+// What `reader` works on, for the decision of the encoding: a reader of markup
+// reads the decoded wide text in place.
+[[nodiscard]] constexpr ReaderInput ReaderInputOf(TextReader reader) noexcept
+{
+    switch (reader) {
+    case TextReader::Html:
+    case TextReader::Markdown:
+        return ReaderInput::WideText;
+    case TextReader::AsRead:
+        break;
+    }
+    return ReaderInput::AnsiText;
+}
 
 } // namespace zandrel

@@ -1,34 +1,70 @@
 #include "import/ConvertReadText.h"
 
-#include "platform/CodePageConversion.h"
+#include <optional>
+
 #include "import/ChooseTextReader.h"
-#include "import/encoding/ConvertMarkedText.h"
-#include "import/ConvertMarkupText.h"
-#include "import/encoding/ConvertOemText.h"
-#include "import/encoding/Utf8WellFormed.h"
+#include "import/encoding/TextEncoding.h"
+#include "import/encoding/WideText.h"
+#include "import/readers/html/HtmlCodePage.h"
+#include "import/readers/html/HtmlText.h"
+#include "import/readers/markdown/MarkdownText.h"
 
 namespace zandrel {
+namespace {
+
+// The charset that the text names for itself, where its reader knows how.
+std::optional<TextCodePage> DeclaredCharset(TextReader reader, const char* bytes,
+                                            std::size_t count) noexcept
+{
+    TextCodePage codePage = TextCodePage::Ansi;
+    if (reader == TextReader::Html && FindDeclaredCodePage(bytes, count, codePage)) {
+        return codePage;
+    }
+    return std::nullopt;
+}
+
+// The one trip through wide text. Kept out of line: its wide buffer would
+// otherwise sit in the frame of every import, plain texts included.
+[[gnu::noinline]] void ConvertThroughWideText(ReadBuffer& text, std::size_t bytesRead,
+                                              const TextEncoding& encoding,
+                                              TextReader reader) noexcept
+{
+    WideTextBuffer wide; // written up to the count the decoding or the reader gives
+    std::size_t units = DecodeToWide(text, bytesRead, encoding, wide);
+    if (units == 0 && encoding.kind == TextEncoding::Kind::Oem) {
+        return; // nothing to convert, or the platform refused: the text as read
+    }
+    // One row a reader. A reader of wide text works in place on the decoded
+    // text; one that takes the bytes (ReaderInput::Bytes, whose encoding is
+    // ReaderDecodes) writes the wide text from `text` and `bytesRead` itself.
+    switch (reader) {
+    case TextReader::AsRead:
+        break;
+    case TextReader::Html:
+        units = HtmlToText(wide.data(), units);
+        break;
+    case TextReader::Markdown:
+        units = MarkdownToText(wide.data(), units);
+        break;
+    }
+    const Unmappable unmappable = encoding.kind == TextEncoding::Kind::Oem
+                                      ? Unmappable::LookAlike
+                                      : Unmappable::DefaultCharacter;
+    EncodeToAnsi(text, wide.data(), units, unmappable);
+}
+
+} // namespace
 
 void ConvertReadText(ReadBuffer& text, std::size_t bytesRead, const char* name) noexcept
 {
-    if (const TextReader reader = ChooseTextReader(name, text.data(), bytesRead);
-        reader != TextReader::AsRead) {
-        ConvertMarkupText(text, bytesRead, reader);
-        return;
+    const TextReader reader = ChooseTextReader(name, text.data(), bytesRead);
+    const TextEncoding encoding =
+        DecideTextEncoding(text.data(), bytesRead, name, ReaderInputOf(reader),
+                           DeclaredCharset(reader, text.data(), bytesRead));
+    if (encoding.kind == TextEncoding::Kind::AsRead && reader == TextReader::AsRead) {
+        return; // the plain road: no wide text
     }
-    if (ConvertMarkedText(text, bytesRead)) {
-        return;
-    }
-    if (HoldsWellFormedUtf8(text.data(), bytesRead)) {
-        // UTF-8 text is never OEM text, even in a .DIZ file.
-        if (!AnsiCodePageIsUtf8()) {
-            ConvertUtf8Text(text, 0, bytesRead);
-        }
-        return;
-    }
-    if (NamesOemText(name)) {
-        ConvertOemText(text);
-    }
+    ConvertThroughWideText(text, bytesRead, encoding, reader);
 }
 
 } // namespace zandrel

@@ -8,14 +8,13 @@ namespace zandrel {
 
 // Turns the text that the read left in `text` (`bytesRead` bytes and a zero)
 // into ANSI text, in place, judging by its bytes and by `name`, the name of the
-// file it came from:
-// - a web page or a Markdown file (ChooseTextReader): its text, without the
-//   markup (ConvertMarkupText);
-// - a byte-order mark: UTF-8 or UTF-16, converted (ConvertMarkedText);
-// - else well-formed UTF-8 with a character of more than one byte: converted
-//   like marked UTF-8, unless the ANSI code page is UTF-8 itself;
-// - else a .DIZ or .NFO file: converted from the OEM code page;
-// - else, and for plain ASCII, left exactly as read.
+// file it came from. The reader is chosen (ChooseTextReader), then the
+// encoding is decided once (DecideTextEncoding: a byte-order mark, the charset
+// a web page declares, UTF-8, a .DIZ or .NFO file's OEM text, the ANSI code
+// page). A text that needs neither a reader nor a conversion is left exactly
+// as read; any other takes one trip through wide text: decoded, read there by
+// its reader (a web page or a Markdown file gives the text it shows), and
+// converted back to the ANSI code page.
 void ConvertReadText(ReadBuffer& text, std::size_t bytesRead, const char* name) noexcept;
 
 } // namespace zandrel

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <iterator>
+
 #include "base/UnicodeSequences.h"
 #include "platform/AnsiCharacter.h"
 #include "platform/CodePageConversion.h"
@@ -69,11 +71,34 @@ std::size_t Utf8ToWide(const char* utf8, std::size_t bytes, char16_t* wide,
     return ToWide(CP_UTF8, utf8, bytes, wide, capacity);
 }
 
+// The Windows identifier of each TextCodePage, row i for the enumerator of value i.
+struct CodePageIdentifier {
+    TextCodePage codePage;
+    UINT identifier;
+};
+constexpr CodePageIdentifier CodePageIdentifiers[] = {
+    {TextCodePage::Ansi, CP_ACP},
+    {TextCodePage::Utf8, CP_UTF8},
+    {TextCodePage::Windows1252, 1252},
+    {TextCodePage::ShiftJis, 932},
+};
+
+constexpr bool RowsInEnumeratorOrder() noexcept
+{
+    for (std::size_t i = 0; i < std::size(CodePageIdentifiers); ++i) {
+        if (static_cast<std::size_t>(CodePageIdentifiers[i].codePage) != i) {
+            return false;
+        }
+    }
+    return std::size(CodePageIdentifiers) == static_cast<std::size_t>(TextCodePage::ShiftJis) + 1;
+}
+static_assert(RowsInEnumeratorOrder(), "one row per TextCodePage, in the enumerators' order");
+
 std::size_t CodePageToWide(TextCodePage codePage, const char* text, std::size_t bytes,
                            char16_t* wide, std::size_t capacity) noexcept
 {
-    static constexpr UINT Identifiers[] = {CP_ACP, CP_UTF8, 1252, 932};
-    return ToWide(Identifiers[static_cast<int>(codePage)], text, bytes, wide, capacity);
+    const UINT identifier = CodePageIdentifiers[static_cast<std::size_t>(codePage)].identifier;
+    return ToWide(identifier, text, bytes, wide, capacity);
 }
 
 std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi, std::size_t capacity,
