@@ -190,6 +190,13 @@ inline constexpr MarkupTextRow HtmlTextRows[] = {
      "  <HTML>\r\n<head><title>Orchard Planner</title></head>\r\n<body>\r\n"
      "<h1>Orchard Planner</h1>\r\n<p>Plans fruit tree planting by season.</p>\r\n</body>\r\n</html>\r\n",
      "Orchard Planner\r\nPlans fruit tree planting by season."},
+    // A quotation shows its marks, as a browser shows them; a code page
+    // without them gets the plain '"'.
+    {"q_shows_its_quotation_marks", "notes.html",
+     "<p>The keeper said <q>High water at <b>noon</b></q>, twice.</p>",
+     "The keeper said \x93High water at noon\x94, twice.",
+     "The keeper said \x81\x67High water at noon\x81\x68, twice.",
+     "The keeper said \"High water at noon\", twice."},
     {"plain_text_that_mentions_markup", "README.TXT",
      "Press <Ctrl>+<C> to copy; <b>bold</b> &amp; <html> stay.\r\n<!DOCTYPE html> is a page's start.\r\n",
      "Press <Ctrl>+<C> to copy; <b>bold</b> &amp; <html> stay.\r\n<!DOCTYPE html> is a page's start."},
@@ -459,6 +466,15 @@ inline constexpr MarkupTextRow MarkdownTextRows[] = {
      "\x83\x5B\x83\x5F\x83\x5D(x) \x83\x60" "a\x83\x60 _b_\n",
      "\x83\x5F\x83\x60\r\n\x83\x83\x5F\x83 \x83" "a\x83 b",
      "\x83\x5F\x83\x60\r\n\x83\x5B\x83\x5F\x83\x5D(x) \x83\x60" "a\x83\x60 b"},
+    // In a block of HTML, <br> ends the line and <q> shows its quotation marks.
+    {"markdown_html_block_line_break_and_quotation", "README.md",
+     "<p align=\"center\">\n"
+     "  <b>Drag and drop your auth</b><br/>Add authentication<BR\n"
+     "  class=\"x\">and <q>sign in</q>.</br>Done\n"
+     "</p>\n",
+     "Drag and drop your auth\r\nAdd authentication\r\nand \x93sign in\x94.\r\nDone",
+     "Drag and drop your auth\r\nAdd authentication\r\nand \x81\x67sign in\x81\x68.\r\nDone",
+     "Drag and drop your auth\r\nAdd authentication\r\nand \"sign in\".\r\nDone"},
     {"markdown_look_alike_in_a_plain_file_unchanged", "README.TXT",
      "# Tide *Tables*\n"
      "\n"

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "import/readers/shared/MarkupCharacters.h"
+
 namespace zandrel {
 namespace {
 
@@ -34,16 +36,6 @@ constexpr CodePageLabel CodePageLabels[] = {
     {"cp932"sv, TextCodePage::ShiftJis},
 };
 
-constexpr bool IsSpace(char c) noexcept
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-constexpr char AsciiLower(char c) noexcept
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Whether `text` starts with `word`, given in small letters, in any case.
 bool StartsWithWord(std::string_view text, std::string_view word) noexcept
 {
@@ -65,10 +57,10 @@ bool SameWord(std::string_view text, std::string_view word) noexcept
 
 std::string_view TrimSpace(std::string_view text) noexcept
 {
-    while (!text.empty() && IsSpace(text.front())) {
+    while (!text.empty() && IsHtmlSpace(text.front())) {
         text.remove_prefix(1);
     }
-    while (!text.empty() && IsSpace(text.back())) {
+    while (!text.empty() && IsHtmlSpace(text.back())) {
         text.remove_suffix(1);
     }
     return text;
@@ -94,14 +86,14 @@ std::string_view CharsetInContent(std::string_view content) noexcept
             continue;
         }
         std::size_t p = at + 7;
-        while (p < content.size() && IsSpace(content[p])) {
+        while (p < content.size() && IsHtmlSpace(content[p])) {
             ++p;
         }
         if (p == content.size() || content[p] != '=') {
             continue;
         }
         ++p;
-        while (p < content.size() && IsSpace(content[p])) {
+        while (p < content.size() && IsHtmlSpace(content[p])) {
             ++p;
         }
         if (p < content.size() && (content[p] == '"' || content[p] == '\'')) {
@@ -110,7 +102,7 @@ std::string_view CharsetInContent(std::string_view content) noexcept
                                                      : content.substr(p + 1, closing - p - 1);
         }
         std::size_t end = p;
-        while (end < content.size() && !IsSpace(content[end]) && content[end] != ';') {
+        while (end < content.size() && !IsHtmlSpace(content[end]) && content[end] != ';') {
             ++end;
         }
         return content.substr(p, end - p);
@@ -126,21 +118,21 @@ public:
     // The next attribute; false at the tag's '>' or the end of the bytes.
     bool Next(std::string_view& name, std::string_view& value) noexcept
     {
-        while (!rest_.empty() && (IsSpace(rest_.front()) || rest_.front() == '/')) {
+        while (!rest_.empty() && (IsHtmlSpace(rest_.front()) || rest_.front() == '/')) {
             rest_.remove_prefix(1);
         }
         if (rest_.empty() || rest_.front() == '>') {
             return false;
         }
         std::size_t length = 1;
-        while (length < rest_.size() && !IsSpace(rest_[length]) && rest_[length] != '/' &&
+        while (length < rest_.size() && !IsHtmlSpace(rest_[length]) && rest_[length] != '/' &&
                rest_[length] != '>' && rest_[length] != '=') {
             ++length;
         }
         name = rest_.substr(0, length);
         value = {};
         std::size_t p = length;
-        while (p < rest_.size() && IsSpace(rest_[p])) {
+        while (p < rest_.size() && IsHtmlSpace(rest_[p])) {
             ++p;
         }
         if (p == rest_.size() || rest_[p] != '=') {
@@ -148,7 +140,7 @@ public:
             return true;
         }
         ++p;
-        while (p < rest_.size() && IsSpace(rest_[p])) {
+        while (p < rest_.size() && IsHtmlSpace(rest_[p])) {
             ++p;
         }
         if (p < rest_.size() && (rest_[p] == '"' || rest_[p] == '\'')) {
@@ -161,7 +153,7 @@ public:
             return true;
         }
         std::size_t end = p;
-        while (end < rest_.size() && !IsSpace(rest_[end]) && rest_[end] != '>') {
+        while (end < rest_.size() && !IsHtmlSpace(rest_[end]) && rest_[end] != '>') {
             ++end;
         }
         value = rest_.substr(p, end - p);
@@ -213,7 +205,7 @@ bool FindDeclaredCodePage(const char* bytes, std::size_t count, TextCodePage& co
             continue;
         }
         if (!StartsWithWord(text, "<meta"sv) || text.size() == 5 ||
-            !(IsSpace(text[5]) || text[5] == '/')) {
+            !(IsHtmlSpace(text[5]) || text[5] == '/')) {
             text.remove_prefix(1);
             continue;
         }

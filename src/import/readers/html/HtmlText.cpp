@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "import/readers/shared/CharacterReferences.h"
+#include "import/readers/shared/MarkupCharacters.h"
 
 namespace zandrel {
 namespace {
@@ -19,6 +20,7 @@ enum class ElementKind : unsigned char {
     Cell,    // the cells of a row share a line, a TAB apart
     Row,     // a block that starts a new row of cells
     Pre,     // a block whose lines and white space stay
+    Quote,   // inline, its text between quotation marks
     Title,   // the first line; a later one shows nothing
     Hidden,  // shows nothing up to its end tag
 };
@@ -77,6 +79,7 @@ constexpr Element Elements[] = {
     {"ol", ElementKind::Block},
     {"p", ElementKind::Block},
     {"pre", ElementKind::Pre},
+    {"q", ElementKind::Quote},
     {"script", ElementKind::Hidden},
     {"section", ElementKind::Block},
     {"style", ElementKind::Hidden},
@@ -102,21 +105,6 @@ constexpr bool NamesInOrder() noexcept
                           });
 }
 static_assert(NamesInOrder(), "the search needs the names in byte order");
-
-constexpr bool IsHtmlSpace(char16_t c) noexcept
-{
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
-}
-
-constexpr bool IsAsciiLetter(char16_t c) noexcept
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
-constexpr char16_t AsciiLower(char16_t c) noexcept
-{
-    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
 
 bool SkipSpace(const char16_t*& at, const char16_t* end) noexcept
 {
@@ -393,6 +381,12 @@ private:
             EndLine();
             inPre_ = !tag.isEnd;
             return;
+        case ElementKind::Quote: {
+            // As a browser shows it; a code page without them gets '"'.
+            const char16_t mark = tag.isEnd ? u'\u201D' : u'\u201C';
+            Emit(&mark, 1);
+            return;
+        }
         case ElementKind::Heading:
             EndLine();
             if (!tag.isEnd) {

@@ -1,5 +1,8 @@
 #pragma once
-// The character classes that Markdown's rules name, on UTF-16 code units.
+// The character classes that Markdown's rules name, on UTF-16 code units;
+// those that every reader names come from readers/shared/.
+
+#include "import/readers/shared/MarkupCharacters.h"
 
 namespace zandrel::markdown {
 
@@ -8,15 +11,8 @@ constexpr bool IsSpaceOrTab(char16_t c) noexcept
     return c == u' ' || c == u'\t';
 }
 
-constexpr bool IsAsciiLetter(char16_t c) noexcept
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
-constexpr bool IsAsciiDigit(char16_t c) noexcept
-{
-    return c >= u'0' && c <= u'9';
-}
+using zandrel::IsAsciiDigit;
+using zandrel::IsAsciiLetter;
 
 constexpr bool IsAsciiPunctuation(char16_t c) noexcept
 {

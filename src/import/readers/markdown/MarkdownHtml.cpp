@@ -4,8 +4,9 @@
 #include <iterator>
 #include <string_view>
 
-#include "import/readers/shared/CharacterReferences.h"
 #include "import/readers/markdown/MarkdownCharacters.h"
+#include "import/readers/shared/CharacterReferences.h"
+#include "import/readers/shared/MarkupCharacters.h"
 
 namespace zandrel {
 namespace {
@@ -90,11 +91,6 @@ static_assert(std::is_sorted(std::begin(BlockElementNames), std::end(BlockElemen
 
 constexpr std::size_t LongestBlockElementName = 10;
 
-bool IsHtmlSpace(char16_t c) noexcept
-{
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f' || c == u'\v';
-}
-
 const char16_t* SkipHtmlSpace(const char16_t* p, const char16_t* end) noexcept
 {
     while (p < end && IsHtmlSpace(*p)) {
@@ -145,11 +141,7 @@ bool StartsWith(const char16_t* p, const char16_t* end, std::string_view ascii) 
         return false;
     }
     for (const char c : ascii) {
-        char16_t unit = *p++;
-        if (unit >= u'A' && unit <= u'Z') {
-            unit = static_cast<char16_t>(unit - u'A' + u'a');
-        }
-        if (unit != static_cast<unsigned char>(c)) {
+        if (AsciiLower(*p++) != static_cast<unsigned char>(c)) {
             return false;
         }
     }
@@ -165,8 +157,7 @@ bool IsBlockElementTag(const char16_t* p, const char16_t* end) noexcept
         if (length == LongestBlockElementName) {
             return false;
         }
-        const char16_t c = *p;
-        name[length++] = static_cast<char>(c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : c);
+        name[length++] = static_cast<char>(AsciiLower(*p));
     }
     const bool ends =
         p == end || IsSpaceOrTab(*p) || *p == u'>' || (*p == u'/' && p + 1 < end && p[1] == u'>');
@@ -179,10 +170,10 @@ bool IsBlockElementTag(const char16_t* p, const char16_t* end) noexcept
 
 std::size_t HtmlTagLength(const char16_t* at, const char16_t* end) noexcept
 {
-    const char16_t* p = at + 1;
-    if (at >= end || *at != u'<' || p == end) {
+    if (end - at < 2 || *at != u'<') {
         return 0;
     }
+    const char16_t* p = at + 1;
     const bool closing = *p == u'/';
     p += closing ? 1 : 0;
     if (p == end || !IsAsciiLetter(*p)) {
@@ -215,6 +206,25 @@ std::size_t HtmlTagLength(const char16_t* at, const char16_t* end) noexcept
             return 0;
         }
     }
+}
+
+char16_t HtmlTagShows(const char16_t* at, const char16_t* end) noexcept
+{
+    const char16_t* p = at + 1;
+    const bool closing = p < end && *p == u'/';
+    p += closing ? 1 : 0;
+    const char16_t* const name = p;
+    while (p < end && (IsAsciiLetter(*p) || IsAsciiDigit(*p) || *p == u'-')) {
+        ++p;
+    }
+    const std::size_t length = static_cast<std::size_t>(p - name);
+    if (length == 2 && AsciiLower(name[0]) == u'b' && AsciiLower(name[1]) == u'r') {
+        return u'\n'; // "</br>" too, as browsers read it
+    }
+    if (length == 1 && AsciiLower(name[0]) == u'q') {
+        return closing ? u'\u201D' : u'\u201C';
+    }
+    return 0;
 }
 
 HtmlBlockKind HtmlBlockStart(const char16_t* begin, const char16_t* end,
@@ -257,11 +267,12 @@ char16_t* HtmlBlockText::Write(const char16_t* from, const char16_t* to, char16_
             } else if (*p == u'<' && StartsWith(p, to, "<!"sv)) {
                 state_ = State::Declaration;
                 p += 2;
-            } else if (*p == u'<' && p + 1 < to &&
+            } else if (*p == u'<' && to - p > 1 &&
                        (IsAsciiLetter(p[1]) ||
-                        (p[1] == u'/' && p + 2 < to && IsAsciiLetter(p[2])))) {
+                        (p[1] == u'/' && to - p > 2 && IsAsciiLetter(p[2])))) {
                 state_ = State::Tag;
                 quote_ = 0;
+                shows_ = HtmlTagShows(p, to);
                 ++p;
             } else if (char32_t code = 0;
                        std::size_t length = DecodeCharacterReference(p, to, code)) {
@@ -278,6 +289,9 @@ char16_t* HtmlBlockText::Write(const char16_t* from, const char16_t* to, char16_
                 quote_ = *p;
             } else if (*p == u'>') {
                 state_ = State::Text;
+                if (shows_ != 0) {
+                    *out++ = shows_; // the tag read is longer than what it shows
+                }
             }
             ++p;
             break;

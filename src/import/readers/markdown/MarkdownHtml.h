@@ -11,6 +11,11 @@ namespace zandrel {
 // ends before `end`.
 [[nodiscard]] std::size_t HtmlTagLength(const char16_t* at, const char16_t* end) noexcept;
 
+// What the tag that starts at `at` (a '<') shows in the text, as a browser
+// shows it: a line break for <br>, the quotation marks U+201C and U+201D for
+// <q> and </q>; 0 for any other tag, which shows nothing.
+[[nodiscard]] char16_t HtmlTagShows(const char16_t* at, const char16_t* end) noexcept;
+
 enum class HtmlBlockKind {
     None,
     EndsAtBlankLine, // a block element's tag, or a tag alone on its line
@@ -38,6 +43,7 @@ private:
     enum class State { Text, Tag, Comment, Declaration, Instruction };
     State state_ = State::Text;
     char16_t quote_ = 0; // inside a tag's quoted attribute value
+    char16_t shows_ = 0; // what the tag being read shows at its end (HtmlTagShows)
 };
 
 } // namespace zandrel
