@@ -12,21 +12,24 @@
 namespace zandrel {
 namespace {
 
-// The charset that the text names for itself, where its reader knows how.
-std::optional<TextCodePage> DeclaredCharset(TextReader reader, const char* bytes,
-                                            std::size_t count) noexcept
+// The encoding, with the charset that the text names for itself where its
+// reader knows how. Out of line, so that what it needs stays out of the frame
+// that the plain road keeps while it chooses the reader.
+[[gnu::noinline]] TextEncoding EncodingFor(TextReader reader, const char* bytes,
+                                           std::size_t count, const char* name) noexcept
 {
-    TextCodePage codePage = TextCodePage::Ansi;
-    if (reader == TextReader::Html && FindDeclaredCodePage(bytes, count, codePage)) {
-        return codePage;
+    std::optional<TextCodePage> declared;
+    if (TextCodePage codePage = TextCodePage::Ansi;
+        reader == TextReader::Html && FindDeclaredCodePage(bytes, count, codePage)) {
+        declared = codePage;
     }
-    return std::nullopt;
+    return DecideTextEncoding(bytes, count, name, ReaderInputOf(reader), declared);
 }
 
 // The one trip through wide text. Kept out of line: its wide buffer would
 // otherwise sit in the frame of every import, plain texts included.
 [[gnu::noinline]] void ConvertThroughWideText(ReadBuffer& text, std::size_t bytesRead,
-                                              const TextEncoding& encoding,
+                                              TextEncoding encoding,
                                               TextReader reader) noexcept
 {
     WideTextBuffer wide; // written up to the count the decoding or the reader gives
@@ -58,9 +61,7 @@ std::optional<TextCodePage> DeclaredCharset(TextReader reader, const char* bytes
 void ConvertReadText(ReadBuffer& text, std::size_t bytesRead, const char* name) noexcept
 {
     const TextReader reader = ChooseTextReader(name, text.data(), bytesRead);
-    const TextEncoding encoding =
-        DecideTextEncoding(text.data(), bytesRead, name, ReaderInputOf(reader),
-                           DeclaredCharset(reader, text.data(), bytesRead));
+    const TextEncoding encoding = EncodingFor(reader, text.data(), bytesRead, name);
     if (encoding.kind == TextEncoding::Kind::AsRead && reader == TextReader::AsRead) {
         return; // the plain road: no wide text
     }

@@ -14,7 +14,7 @@ TextEncoding Marked(ByteOrderMark mark) noexcept
     const Kind kind = mark == ByteOrderMark::Utf8               ? Kind::Utf8
                       : mark == ByteOrderMark::Utf16BigEndian ? Kind::Utf16BigEndian
                                                                 : Kind::Utf16LittleEndian;
-    return {kind, ByteOrderMarkLength(mark)};
+    return {kind, static_cast<unsigned char>(ByteOrderMarkLength(mark))};
 }
 
 TextEncoding InCodePage(TextCodePage codePage) noexcept

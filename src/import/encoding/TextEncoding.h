@@ -25,8 +25,9 @@ struct TextEncoding {
         Oem,           // the OEM code page, up to the first zero; back with look-alikes
         ReaderDecodes, // the reader makes the wide text from the bytes
     };
+    // Small enough to travel in a register: the plain road's frame stays as small.
     Kind kind = Kind::AsRead;
-    std::size_t skip = 0;                       // the byte-order mark's bytes
+    unsigned char skip = 0;                     // the byte-order mark's bytes
     TextCodePage codePage = TextCodePage::Ansi; // for Kind::CodePage
 
     friend constexpr bool operator==(const TextEncoding&, const TextEncoding&) = default;
