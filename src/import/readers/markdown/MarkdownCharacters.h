@@ -1,21 +1,14 @@
 #pragma once
-// The character classes that Markdown's rules name, on UTF-16 code units.
+// The character classes that Markdown's rules name, on UTF-16 code units; the
+// letters and digits are markup's own (MarkupCharacters.h).
+
+#include "import/readers/shared/MarkupCharacters.h"
 
 namespace zandrel::markdown {
 
 constexpr bool IsSpaceOrTab(char16_t c) noexcept
 {
     return c == u' ' || c == u'\t';
-}
-
-constexpr bool IsAsciiLetter(char16_t c) noexcept
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
-constexpr bool IsAsciiDigit(char16_t c) noexcept
-{
-    return c >= u'0' && c <= u'9';
 }
 
 constexpr bool IsAsciiPunctuation(char16_t c) noexcept
