@@ -46,7 +46,8 @@ struct Bracket {
 
 class InlineReader {
 public:
-    InlineReader(char16_t* text, std::size_t units) noexcept : text_(text), units_(units)
+    InlineReader(char16_t* text, std::size_t units, const LinkLabelSet& labels) noexcept
+        : text_(text), units_(units), labels_(labels)
     {
         for (std::size_t word = 0; word * 64 < units_; ++word) {
             gone_[word] = 0;
@@ -362,7 +363,7 @@ private:
             (text_[p] == u'"' || text_[p] == u'\'' || text_[p] == u'(')) {
             const char16_t close = text_[p] == u'(' ? u')' : text_[p];
             for (++p; p < units_ && text_[p] != close; ++p) {
-                if (text_[p] == u'\\') {
+                if (text_[p] == u'\\' && p + 1 < units_) {
                     ++p;
                 } else if (close == u')' && text_[p] == u'(') {
                     return None;
@@ -384,9 +385,25 @@ private:
             if (text_[p] == u'[' || p - start >= LongestLinkLabel) {
                 return None;
             }
-            p += text_[p] == u'\\' ? 1 : 0;
+            p += (text_[p] == u'\\' && p + 1 < units_) ? 1 : 0;
         }
         return p < units_ ? p + 1 : None;
+    }
+
+    // Whether [from, to) is the label of a definition in the text: no brackets
+    // in it but escaped ones.
+    bool IsDefinedLabel(std::size_t from, std::size_t to) const noexcept
+    {
+        if (labels_.Size() == 0 || to - from > LongestLinkLabel) {
+            return false;
+        }
+        for (std::size_t p = from; p < to; ++p) {
+            if (text_[p] == u'[' || text_[p] == u']') {
+                return false;
+            }
+            p += (text_[p] == u'\\' && p + 1 < to) ? 1 : 0;
+        }
+        return labels_.Contains(text_ + from, text_ + to);
     }
 
     // What follows a ']' that makes a link or image of its brackets.
@@ -411,7 +428,10 @@ private:
             return i + 1;
         }
         const Bracket opener = brackets_[--bracketCount_];
-        const std::size_t end = opener.active ? LinkTailEnd(i + 1) : None;
+        std::size_t end = opener.active ? LinkTailEnd(i + 1) : None;
+        if (end == None && opener.active && IsDefinedLabel(opener.at + (opener.image ? 2 : 1), i)) {
+            end = i + 1; // a shortcut reference
+        }
         if (end == None) {
             return i + 1;
         }
@@ -503,6 +523,7 @@ private:
 
     char16_t* text_;
     std::size_t units_;
+    const LinkLabelSet& labels_;
     std::uint64_t gone_[(WideTextUnits + 63) / 64]; // cleared up to units_
     DelimiterRun runs_[MostDelimiterRuns];
     std::size_t runCount_ = 0;
@@ -518,12 +539,13 @@ private:
 
 } // namespace
 
-std::size_t MarkdownInlineToText(char16_t* text, std::size_t units) noexcept
+std::size_t MarkdownInlineToText(char16_t* text, std::size_t units,
+                                 const LinkLabelSet& labels) noexcept
 {
     if (units > WideTextUnits) {
         units = WideTextUnits;
     }
-    InlineReader reader(text, units);
+    InlineReader reader(text, units, labels);
     return reader.Read();
 }
 

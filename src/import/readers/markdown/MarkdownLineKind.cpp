@@ -45,6 +45,9 @@ LineKind BlockStart(LineAnalysis& a, bool paragraphOpen, bool tableOpen) noexcep
     if (IsThematicBreak(begin, end)) {
         return LineKind::ThematicBreak;
     }
+    if ((a.rawText = RawTextElementStart(begin, end)) != RawTextElement::None) {
+        return LineKind::HtmlBlockStart; // even below a paragraph
+    }
     if ((a.htmlKind = HtmlBlockStart(begin, end, paragraphOpen)) != HtmlBlockKind::None) {
         return LineKind::HtmlBlockStart;
     }

@@ -5,6 +5,7 @@
 #include "import/readers/markdown/MarkdownInline.h"
 #include "import/readers/markdown/MarkdownLineKind.h"
 #include "import/readers/markdown/MarkdownLines.h"
+#include "import/readers/markdown/MarkdownLinkLabels.h"
 
 namespace zandrel {
 namespace {
@@ -27,7 +28,10 @@ enum class OpenBlock { None, Paragraph, Table, Fence, HtmlBlock };
 // that may run over their breaks; headings and table rows are read alone.
 class MarkdownReader {
 public:
-    MarkdownReader(char16_t* text, std::size_t units) noexcept : text_(text), units_(units) {}
+    MarkdownReader(char16_t* text, std::size_t units) noexcept : text_(text), units_(units)
+    {
+        CollectLinkLabels(text_, units_, labels_); // before any line is written over
+    }
 
     std::size_t Read() noexcept
     {
@@ -92,7 +96,7 @@ private:
     {
         const std::size_t start = out_;
         Copy(from, to);
-        out_ = start + MarkdownInlineToText(text_ + start, out_ - start);
+        out_ = start + MarkdownInlineToText(text_ + start, out_ - start, labels_);
         EndLine(line);
     }
 
@@ -100,7 +104,7 @@ private:
     {
         if (open_ == OpenBlock::Paragraph) {
             out_ = paragraphStart_ +
-                   MarkdownInlineToText(text_ + paragraphStart_, out_ - paragraphStart_);
+                   MarkdownInlineToText(text_ + paragraphStart_, out_ - paragraphStart_, labels_);
             open_ = OpenBlock::None;
         }
     }
@@ -154,13 +158,21 @@ private:
     {
         open_ = OpenBlock::HtmlBlock;
         html_ = {a.htmlKind, a.rawText, a.quoteDepth, HtmlBlockText()};
-        WriteHtmlLine(a.content, a.line);
+        if (a.rawText != RawTextElement::None) {
+            WriteRawTextLine(a.content, a.line);
+        } else {
+            WriteHtmlLine(a.content, a.line);
+        }
     }
 
     const char16_t* ReadHtmlLine(const Line& line) noexcept
     {
         std::size_t depth = 0;
         const char16_t* const at = SkipQuoteMarkers(line.begin, line.end, html_.depth, depth);
+        if (html_.rawText != RawTextElement::None) {
+            WriteRawTextLine(at, line);
+            return line.next;
+        }
         const char16_t* first = nullptr;
         Indent(at, line.end, first);
         if (first == line.end && html_.kind == HtmlBlockKind::EndsAtBlankLine &&
@@ -172,10 +184,32 @@ private:
         return line.next;
     }
 
-    void WriteHtmlLine(const char16_t* from, const Line& line) noexcept
+    // A line of <script>, <style>, <pre> or <textarea>: the block ends with
+    // the line that closes it. A script or a style shows nothing, but what
+    // follows its closing tag on that line does; preformatted text shows.
+    void WriteRawTextLine(const char16_t* from, const Line& line) noexcept
+    {
+        const char16_t* const past = PastRawTextEnd(from, line.end);
+        if (html_.rawText == RawTextElement::Pre || html_.rawText == RawTextElement::Textarea) {
+            WriteHtmlText(from, line);
+        } else if (past != nullptr) {
+            html_.text = HtmlBlockText();
+            WriteHtmlText(past, line);
+        }
+        if (past != nullptr) {
+            open_ = OpenBlock::None;
+        }
+    }
+
+    void WriteHtmlText(const char16_t* from, const Line& line) noexcept
     {
         out_ = static_cast<std::size_t>(html_.text.Write(from, line.end, text_ + out_) - text_);
         EndLine(line);
+    }
+
+    void WriteHtmlLine(const char16_t* from, const Line& line) noexcept
+    {
+        WriteHtmlText(from, line);
         if (html_.kind == HtmlBlockKind::EndsWithMarkup && html_.text.InText()) {
             open_ = OpenBlock::None;
         }
@@ -279,6 +313,7 @@ private:
     std::size_t listIndent_ = 0; // where the open list item's text starts; 0 outside lists
     Fence fence_;
     HtmlBlock html_;
+    LinkLabelSet labels_;
 };
 
 } // namespace
