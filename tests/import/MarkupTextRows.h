@@ -459,6 +459,20 @@ inline constexpr MarkupTextRow MarkdownTextRows[] = {
      "\x83\x5B\x83\x5F\x83\x5D(x) \x83\x60" "a\x83\x60 _b_\n",
      "\x83\x5F\x83\x60\r\n\x83\x83\x5F\x83 \x83" "a\x83 b",
      "\x83\x5F\x83\x60\r\n\x83\x5B\x83\x5F\x83\x5D(x) \x83\x60" "a\x83\x60 b"},
+    {"markdown_style_block_and_shortcut_references", "README.md",
+     "<style>\n"
+     "  img { float: right; }\n"
+     "\n"
+     "  h1 { margin: 0 }\n"
+     "</style>\n"
+     "\n"
+     "# Harbour Clock\n"
+     "\n"
+     "See [INSTALL] and the [change log], not [this].\n"
+     "\n"
+     "[install]: INSTALL.md\n"
+     "[Change  Log]: CHANGES.md\n",
+     "Harbour Clock\r\nSee INSTALL and the change log, not [this]."},
     {"markdown_look_alike_in_a_plain_file_unchanged", "README.TXT",
      "# Tide *Tables*\n"
      "\n"
