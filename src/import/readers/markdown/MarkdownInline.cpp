@@ -1,6 +1,9 @@
 #include "import/readers/markdown/MarkdownInline.h"
 
+#include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "import/ImportLimits.h"
@@ -24,6 +27,21 @@ constexpr std::size_t DeepestParentheses = 32;
 constexpr std::size_t LongestSchemeName = 32;
 
 constexpr std::size_t None = static_cast<std::size_t>(-1);
+
+// The units that may start inline markup: each case of the reader's switch.
+constexpr bool IsInlineMark(char16_t c) noexcept
+{
+    return c < 128 && std::u16string_view(u"!&*<[\\]_`~").find(c) != std::u16string_view::npos;
+}
+
+// IsInlineMark by a table, for the scan over the text between marks.
+constexpr auto InlineMarks = [] {
+    std::array<bool, 128> marks{};
+    for (char16_t c = 0; c < 128; ++c) {
+        marks[c] = IsInlineMark(c);
+    }
+    return marks;
+}();
 
 // A run of '*', '_' or '~' that may open or close emphasis.
 struct DelimiterRun {
@@ -92,7 +110,9 @@ public:
                 i = Run(i);
                 break;
             default:
-                ++i;
+                do {
+                    ++i;
+                } while (i < units_ && (text_[i] >= 128 || !InlineMarks[text_[i]]));
                 break;
             }
         }
@@ -102,10 +122,16 @@ public:
 
 private:
     void Drop(std::size_t at) noexcept { gone_[at / 64] |= std::uint64_t{1} << (at % 64); }
+    // A word of the map at a time: a link's destination goes at once.
     void Drop(std::size_t from, std::size_t to) noexcept
     {
-        for (; from < to; ++from) {
-            Drop(from);
+        while (from < to) {
+            const std::size_t bit = from % 64;
+            const std::size_t count = to - from < 64 - bit ? to - from : 64 - bit;
+            const std::uint64_t ones =
+                count == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
+            gone_[from / 64] |= ones << bit;
+            from += count;
         }
     }
     [[nodiscard]] bool Dropped(std::size_t at) const noexcept
@@ -117,12 +143,24 @@ private:
         return at < units_ ? text_[at] : u'\n';
     }
 
+    // What is left, moved together run by run of the units kept.
     std::size_t Compact() noexcept
     {
         std::size_t out = 0;
-        for (std::size_t i = 0; i < units_; ++i) {
-            if (!Dropped(i)) {
-                text_[out++] = text_[i];
+        for (std::size_t base = 0; base < units_; base += 64) {
+            const std::size_t count = units_ - base < 64 ? units_ - base : 64;
+            std::uint64_t kept = ~gone_[base / 64];
+            kept &= count == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
+            while (kept != 0) {
+                const auto first = static_cast<std::size_t>(std::countr_zero(kept));
+                const std::uint64_t after = ~(kept >> first);
+                const std::size_t run =
+                    after == 0 ? 64 - first : static_cast<std::size_t>(std::countr_zero(after));
+                if (out != base + first) {
+                    std::memmove(text_ + out, text_ + base + first, run * sizeof(char16_t));
+                }
+                out += run;
+                kept = first + run >= 64 ? 0 : kept & ~((std::uint64_t{1} << (first + run)) - 1);
             }
         }
         return out;

@@ -1,19 +1,10 @@
 #include "import/readers/markdown/MarkdownLineKind.h"
 
 #include "import/readers/markdown/MarkdownCharacters.h"
+#include "import/readers/markdown/MarkdownScan.h"
 
 namespace zandrel::markdown {
 namespace {
-
-bool Holds(const char16_t* begin, const char16_t* end, char16_t c) noexcept
-{
-    for (; begin < end; ++begin) {
-        if (*begin == c) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // Whether the line below `line` is a table's delimiter row.
 bool DelimiterRowBelow(const Line& line, const char16_t* textEnd) noexcept
@@ -82,11 +73,14 @@ LineAnalysis AnalyseLine(const char16_t* begin, const char16_t* textEnd,
         a.content = SkipColumns(begin, end, context.listIndent + CodeIndent);
         return a;
     }
-    const char16_t* const at = SkipQuoteMarkers(begin, end, AnyDepth, a.quoteDepth);
-    a.indent = Indent(at, end, a.content);
-    if (a.content == end) {
-        a.kind = LineKind::Blank;
-        return a;
+    const char16_t* at = begin;
+    if (*a.content == u'>' && a.indent < CodeIndent) { // else no marker, and the indent stands
+        at = SkipQuoteMarkers(begin, end, AnyDepth, a.quoteDepth);
+        a.indent = Indent(at, end, a.content);
+        if (a.content == end) {
+            a.kind = LineKind::Blank;
+            return a;
+        }
     }
     if (a.quoteDepth > 0 && !context.paragraphOpen && a.indent >= CodeIndent) {
         a.kind = LineKind::IndentedCode;
@@ -108,7 +102,8 @@ LineAnalysis AnalyseLine(const char16_t* begin, const char16_t* textEnd,
     a.kind = LineKind::ParagraphText;
     if (context.tableOpen) {
         a.kind = LineKind::TableRow;
-    } else if (blockMayStart && Holds(first, end, u'|') && DelimiterRowBelow(a.line, textEnd)) {
+    } else if (blockMayStart && FindUnit(first, end, u'|') != end &&
+               DelimiterRowBelow(a.line, textEnd)) {
         a.kind = LineKind::TableHeader;
         a.next = LineAt(a.line.next, textEnd).next; // the delimiter row shows nothing
     }

@@ -84,19 +84,6 @@ bool StartsWithName(const char16_t* p, const char16_t* end, std::string_view nam
 
 } // namespace
 
-Line LineAt(const char16_t* begin, const char16_t* textEnd) noexcept
-{
-    const char16_t* end = begin;
-    while (end < textEnd && *end != u'\n' && *end != u'\r') {
-        ++end;
-    }
-    const char16_t* next = end;
-    if (next < textEnd) {
-        next += (*next == u'\r' && next + 1 < textEnd && next[1] == u'\n') ? 2 : 1;
-    }
-    return {begin, end, next};
-}
-
 std::size_t Indent(const char16_t* begin, const char16_t* end, const char16_t*& first) noexcept
 {
     std::size_t columns = 0;

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+#include "import/readers/markdown/MarkdownScan.h"
+
 namespace zandrel::markdown {
 
 constexpr std::size_t CodeIndent = 4; // columns that make a line code
@@ -18,7 +20,15 @@ struct Line {
 };
 
 // The line that starts at `begin`, in a text that ends at `textEnd`.
-[[nodiscard]] Line LineAt(const char16_t* begin, const char16_t* textEnd) noexcept;
+[[nodiscard]] inline Line LineAt(const char16_t* begin, const char16_t* textEnd) noexcept
+{
+    const char16_t* const end = FindLineBreak(begin, textEnd);
+    const char16_t* next = end;
+    if (next < textEnd) {
+        next += (*next == u'\r' && next + 1 < textEnd && next[1] == u'\n') ? 2 : 1;
+    }
+    return {begin, end, next};
+}
 
 // The columns of white space at `begin`, tabs to the next stop; `first` the
 // unit after them.

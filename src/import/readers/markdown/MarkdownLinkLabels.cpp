@@ -101,10 +101,13 @@ void CollectLinkLabels(const char16_t* text, std::size_t units, LinkLabelSet& la
     for (const char16_t* at = text; at < textEnd && labels.Size() < LinkLabelSet::MostLabels;) {
         const Line line = LineAt(at, textEnd);
         at = line.next;
-        std::size_t depth = 0;
-        const char16_t* const quoted = SkipQuoteMarkers(line.begin, line.end, AnyDepth, depth);
         const char16_t* first = nullptr;
-        const std::size_t indent = Indent(quoted, line.end, first);
+        std::size_t indent = Indent(line.begin, line.end, first);
+        if (first < line.end && *first == u'>' && indent < CodeIndent) {
+            std::size_t depth = 0;
+            indent =
+                Indent(SkipQuoteMarkers(line.begin, line.end, AnyDepth, depth), line.end, first);
+        }
         if (fenceMark != 0) {
             if (indent < CodeIndent && ClosesCodeFence(first, line.end, fenceMark, fenceLength)) {
                 fenceMark = 0;
@@ -123,10 +126,13 @@ void CollectLinkLabels(const char16_t* text, std::size_t units, LinkLabelSet& la
                 labels.Add(first + 1, LabelEnd(first, line.end));
                 continue;
             }
-        } else if ((fenceLength = CodeFenceLength(first, line.end, fenceMark)) != 0) {
+        } else if ((*first == u'`' || *first == u'~') &&
+                   (fenceLength = CodeFenceLength(first, line.end, fenceMark)) != 0) {
             continue;
         }
-        mayDefine = EndsAnyParagraph(first, line.end);
+        const char16_t c = *first;
+        mayDefine = (c == u'#' || c == u'-' || c == u'*' || c == u'_' || c == u'=') &&
+                    EndsAnyParagraph(first, line.end);
     }
 }
 

@@ -1,11 +1,14 @@
 #include "import/readers/markdown/MarkdownText.h"
 
+#include <cstring>
+
 #include "import/readers/markdown/MarkdownCharacters.h"
 #include "import/readers/markdown/MarkdownHtml.h"
 #include "import/readers/markdown/MarkdownInline.h"
 #include "import/readers/markdown/MarkdownLineKind.h"
 #include "import/readers/markdown/MarkdownLines.h"
 #include "import/readers/markdown/MarkdownLinkLabels.h"
+#include "import/readers/markdown/MarkdownScan.h"
 
 namespace zandrel {
 namespace {
@@ -79,9 +82,11 @@ private:
 
     void Copy(const char16_t* from, const char16_t* to) noexcept
     {
-        for (; from < to; ++from) {
-            text_[out_++] = *from;
+        const auto units = static_cast<std::size_t>(to - from);
+        if (text_ + out_ != from) {
+            std::memmove(text_ + out_, from, units * sizeof(char16_t));
         }
+        out_ += units;
     }
 
     void EndLine(const Line& line) noexcept
@@ -282,23 +287,23 @@ private:
     // No line that shows nothing stays: the line limit counts lines of text.
     std::size_t DropBlankLines() noexcept
     {
+        const char16_t* const end = text_ + out_;
         std::size_t kept = 0;
         std::size_t at = 0;
         while (at < out_) {
-            std::size_t end = at;
+            const auto lineEnd = static_cast<std::size_t>(FindUnit(text_ + at, end, u'\n') - text_);
             bool shows = false;
-            for (; end < out_ && text_[end] != u'\n'; ++end) {
-                shows = shows || !IsBlankUnit(text_[end]);
+            for (std::size_t k = at; k < lineEnd && !shows; ++k) {
+                shows = !IsBlankUnit(text_[k]);
             }
             if (shows) {
-                for (std::size_t k = at; k < end; ++k) {
-                    text_[kept++] = text_[k];
+                const std::size_t units = lineEnd - at + (lineEnd < out_ ? 1 : 0); // with its LF
+                if (kept != at) {
+                    std::memmove(text_ + kept, text_ + at, units * sizeof(char16_t));
                 }
-                if (end < out_) {
-                    text_[kept++] = u'\n';
-                }
+                kept += units;
             }
-            at = end < out_ ? end + 1 : end;
+            at = lineEnd < out_ ? lineEnd + 1 : lineEnd;
         }
         return kept;
     }
