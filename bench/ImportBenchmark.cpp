@@ -15,6 +15,7 @@
 #include "import/text/ApplyLineLimit.h"
 #include "import/ConvertReadText.h"
 #include "import/readers/html/HtmlText.h"
+#include "import/readers/markdown/MarkdownText.h"
 #include "import/ImportDescription.h"
 #include "import/ImportLimits.h"
 #include "import/text/NormaliseDescriptionText.h"
@@ -155,6 +156,19 @@ std::string WebPage()
     return page;
 }
 
+// The Markdown reader alone, on the README already decoded to wide text.
+void BM_MarkdownToText(benchmark::State& state, const std::string& source)
+{
+    const std::u16string readme(source.begin(), source.end()); // ASCII
+    std::u16string text;
+    for (auto _ : state) {
+        text = readme;
+        benchmark::DoNotOptimize(MarkdownToText(text.data(), text.size()));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * source.size()));
+}
+
 // The web page reader alone, on the page already decoded to wide text.
 void BM_HtmlToText(benchmark::State& state, const std::string& source)
 {
@@ -173,6 +187,7 @@ BENCHMARK_CAPTURE(BM_ConvertReadText, markdown, MarkdownReadme(), "README.md");
 BENCHMARK_CAPTURE(BM_ConvertReadText, utf8, Utf8Text());
 BENCHMARK_CAPTURE(BM_ConvertReadText, html, WebPage()); // chosen by its start
 BENCHMARK_CAPTURE(BM_HtmlToText, page, WebPage());
+BENCHMARK_CAPTURE(BM_MarkdownToText, readme, MarkdownReadme());
 BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, typical, TypicalText());
 BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, worst, test::WorstCaseText());
 BENCHMARK_CAPTURE(BM_ApplyLineLimit, typical, TypicalText());

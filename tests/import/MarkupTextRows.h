@@ -475,6 +475,20 @@ inline constexpr MarkupTextRow MarkdownTextRows[] = {
      "Drag and drop your auth\r\nAdd authentication\r\nand \x93sign in\x94.\r\nDone",
      "Drag and drop your auth\r\nAdd authentication\r\nand \x81\x67sign in\x81\x68.\r\nDone",
      "Drag and drop your auth\r\nAdd authentication\r\nand \"sign in\".\r\nDone"},
+    {"markdown_style_block_and_shortcut_references", "README.md",
+     "<style>\n"
+     "  img { float: right; }\n"
+     "\n"
+     "  h1 { margin: 0 }\n"
+     "</style>\n"
+     "\n"
+     "# Harbour Clock\n"
+     "\n"
+     "See [INSTALL] and the [change log], not [this].\n"
+     "\n"
+     "[install]: INSTALL.md\n"
+     "[Change  Log]: CHANGES.md\n",
+     "Harbour Clock\r\nSee INSTALL and the change log, not [this]."},
     {"markdown_look_alike_in_a_plain_file_unchanged", "README.TXT",
      "# Tide *Tables*\n"
      "\n"

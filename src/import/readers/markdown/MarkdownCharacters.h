@@ -1,6 +1,6 @@
 #pragma once
-// The character classes that Markdown's rules name, on UTF-16 code units;
-// those that every reader names come from readers/shared/.
+// The character classes that Markdown's rules name, on UTF-16 code units; the
+// letters and digits are markup's own (MarkupCharacters.h).
 
 #include "import/readers/shared/MarkupCharacters.h"
 
@@ -10,9 +10,6 @@ constexpr bool IsSpaceOrTab(char16_t c) noexcept
 {
     return c == u' ' || c == u'\t';
 }
-
-using zandrel::IsAsciiDigit;
-using zandrel::IsAsciiLetter;
 
 constexpr bool IsAsciiPunctuation(char16_t c) noexcept
 {

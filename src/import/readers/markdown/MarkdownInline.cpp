@@ -1,12 +1,17 @@
 #include "import/readers/markdown/MarkdownInline.h"
 
+#include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
-#include "import/readers/shared/CharacterReferences.h"
 #include "import/ImportLimits.h"
 #include "import/readers/markdown/MarkdownCharacters.h"
 #include "import/readers/markdown/MarkdownHtml.h"
+#include "import/readers/markdown/MarkdownLinkLabels.h"
+#include "import/readers/shared/CharacterReferences.h"
+#include "import/readers/shared/MarkupCharacters.h"
 
 namespace zandrel {
 namespace {
@@ -18,11 +23,25 @@ using namespace std::string_view_literals;
 // block stay as written.
 constexpr std::size_t MostDelimiterRuns = 64;
 constexpr std::size_t MostBrackets = 64;
-constexpr std::size_t LongestLinkLabel = 999;
 constexpr std::size_t DeepestParentheses = 32;
 constexpr std::size_t LongestSchemeName = 32;
 
 constexpr std::size_t None = static_cast<std::size_t>(-1);
+
+// The units that may start inline markup: each case of the reader's switch.
+constexpr bool IsInlineMark(char16_t c) noexcept
+{
+    return c < 128 && std::u16string_view(u"!&*<[\\]_`~").find(c) != std::u16string_view::npos;
+}
+
+// IsInlineMark by a table, for the scan over the text between marks.
+constexpr auto InlineMarks = [] {
+    std::array<bool, 128> marks{};
+    for (char16_t c = 0; c < 128; ++c) {
+        marks[c] = IsInlineMark(c);
+    }
+    return marks;
+}();
 
 // A run of '*', '_' or '~' that may open or close emphasis.
 struct DelimiterRun {
@@ -45,9 +64,10 @@ struct Bracket {
 
 class InlineReader {
 public:
-    InlineReader(char16_t* text, std::size_t units) noexcept : t_(text), n_(units)
+    InlineReader(char16_t* text, std::size_t units, const LinkLabelSet& labels) noexcept
+        : text_(text), units_(units), labels_(labels)
     {
-        for (std::size_t word = 0; word * 64 < n_; ++word) {
+        for (std::size_t word = 0; word * 64 < units_; ++word) {
             gone_[word] = 0;
         }
     }
@@ -55,8 +75,8 @@ public:
     std::size_t Read() noexcept
     {
         std::size_t i = 0;
-        while (i < n_) {
-            switch (t_[i]) {
+        while (i < units_) {
+            switch (text_[i]) {
             case u'\\':
                 i = Backslash(i);
                 break;
@@ -70,7 +90,7 @@ public:
                 i = AngleBracket(i);
                 break;
             case u'!':
-                if (i + 1 < n_ && t_[i + 1] == u'[') {
+                if (i + 1 < units_ && text_[i + 1] == u'[') {
                     OpenBracket(i, true);
                     i += 2;
                 } else {
@@ -90,7 +110,9 @@ public:
                 i = Run(i);
                 break;
             default:
-                ++i;
+                do {
+                    ++i;
+                } while (i < units_ && (text_[i] >= 128 || !InlineMarks[text_[i]]));
                 break;
             }
         }
@@ -100,24 +122,45 @@ public:
 
 private:
     void Drop(std::size_t at) noexcept { gone_[at / 64] |= std::uint64_t{1} << (at % 64); }
+    // A word of the map at a time: a link's destination goes at once.
     void Drop(std::size_t from, std::size_t to) noexcept
     {
-        for (; from < to; ++from) {
-            Drop(from);
+        while (from < to) {
+            const std::size_t bit = from % 64;
+            const std::size_t count = to - from < 64 - bit ? to - from : 64 - bit;
+            const std::uint64_t ones =
+                count == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
+            gone_[from / 64] |= ones << bit;
+            from += count;
         }
     }
     [[nodiscard]] bool Dropped(std::size_t at) const noexcept
     {
         return ((gone_[at / 64] >> (at % 64)) & 1) != 0;
     }
-    [[nodiscard]] char16_t At(std::size_t at) const noexcept { return at < n_ ? t_[at] : u'\n'; }
+    [[nodiscard]] char16_t At(std::size_t at) const noexcept
+    {
+        return at < units_ ? text_[at] : u'\n';
+    }
 
+    // What is left, moved together run by run of the units kept.
     std::size_t Compact() noexcept
     {
         std::size_t out = 0;
-        for (std::size_t i = 0; i < n_; ++i) {
-            if (!Dropped(i)) {
-                t_[out++] = t_[i];
+        for (std::size_t base = 0; base < units_; base += 64) {
+            const std::size_t count = units_ - base < 64 ? units_ - base : 64;
+            std::uint64_t kept = ~gone_[base / 64];
+            kept &= count == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
+            while (kept != 0) {
+                const auto first = static_cast<std::size_t>(std::countr_zero(kept));
+                const std::uint64_t after = ~(kept >> first);
+                const std::size_t run =
+                    after == 0 ? 64 - first : static_cast<std::size_t>(std::countr_zero(after));
+                if (out != base + first) {
+                    std::memmove(text_ + out, text_ + base + first, run * sizeof(char16_t));
+                }
+                out += run;
+                kept = first + run >= 64 ? 0 : kept & ~((std::uint64_t{1} << (first + run)) - 1);
             }
         }
         return out;
@@ -125,8 +168,8 @@ private:
 
     std::size_t RunEnd(std::size_t i) const noexcept
     {
-        const char16_t mark = t_[i];
-        while (i < n_ && t_[i] == mark) {
+        const char16_t mark = text_[i];
+        while (i < units_ && text_[i] == mark) {
             ++i;
         }
         return i;
@@ -135,7 +178,7 @@ private:
     // The first index from `from` where `what` stands, or None.
     std::size_t Find(std::size_t from, std::u16string_view what) const noexcept
     {
-        const std::u16string_view text(t_, n_);
+        const std::u16string_view text(text_, units_);
         const std::size_t found = text.find(what, from);
         return found == std::u16string_view::npos ? None : found;
     }
@@ -144,11 +187,11 @@ private:
     // break inside the block it is a hard break, which shows nothing.
     std::size_t Backslash(std::size_t i) noexcept
     {
-        if (i + 1 < n_ && IsAsciiPunctuation(t_[i + 1])) {
+        if (i + 1 < units_ && IsAsciiPunctuation(text_[i + 1])) {
             Drop(i);
             return i + 2;
         }
-        if (i + 2 < n_ && t_[i + 1] == u'\n') {
+        if (i + 2 < units_ && text_[i + 1] == u'\n') {
             Drop(i);
         }
         return i + 1;
@@ -164,8 +207,8 @@ private:
             return open;
         }
         std::size_t close = open;
-        while (close < n_) {
-            if (t_[close] != u'`') {
+        while (close < units_) {
+            if (text_[close] != u'`') {
                 ++close;
                 continue;
             }
@@ -175,11 +218,12 @@ private:
                 Drop(close, end);
                 // One space on each side goes, where both are there and the
                 // code is not all spaces.
-                const bool padded = close - open >= 2 && (t_[open] == u' ' || t_[open] == u'\n') &&
-                                    (t_[close - 1] == u' ' || t_[close - 1] == u'\n');
+                const bool padded = close - open >= 2 &&
+                                    (text_[open] == u' ' || text_[open] == u'\n') &&
+                                    (text_[close - 1] == u' ' || text_[close - 1] == u'\n');
                 bool blank = true;
                 for (std::size_t k = open; padded && k < close && blank; ++k) {
-                    blank = t_[k] == u' ' || t_[k] == u'\n';
+                    blank = text_[k] == u' ' || text_[k] == u'\n';
                 }
                 if (padded && !blank) {
                     Drop(open);
@@ -196,11 +240,11 @@ private:
     std::size_t Reference(std::size_t i) noexcept
     {
         char32_t code = 0;
-        const std::size_t length = DecodeCharacterReference(t_ + i, t_ + n_, code);
+        const std::size_t length = DecodeCharacterReference(text_ + i, text_ + units_, code);
         if (length == 0) {
             return i + 1;
         }
-        const std::size_t written = WriteUtf16(code, t_ + i);
+        const std::size_t written = WriteUtf16(code, text_ + i);
         Drop(i + written, i + length);
         return i + length;
     }
@@ -210,16 +254,16 @@ private:
     std::size_t AutolinkEnd(std::size_t i) const noexcept
     {
         std::size_t p = i + 1;
-        if (p < n_ && IsAsciiLetter(t_[p])) {
+        if (p < units_ && IsAsciiLetter(text_[p])) {
             std::size_t q = p + 1;
-            while (q < n_ && q - p <= LongestSchemeName &&
-                   (IsAsciiLetter(t_[q]) || IsAsciiDigit(t_[q]) || t_[q] == u'+' || t_[q] == u'.' ||
-                    t_[q] == u'-')) {
+            while (q < units_ && q - p <= LongestSchemeName &&
+                   (IsAsciiLetter(text_[q]) || IsAsciiDigit(text_[q]) || text_[q] == u'+' ||
+                    text_[q] == u'.' || text_[q] == u'-')) {
                 ++q;
             }
-            if (q < n_ && t_[q] == u':' && q - p >= 2 && q - p <= LongestSchemeName) {
-                for (++q; q < n_ && t_[q] > u' ' && t_[q] != u'<'; ++q) {
-                    if (t_[q] == u'>') {
+            if (q < units_ && text_[q] == u':' && q - p >= 2 && q - p <= LongestSchemeName) {
+                for (++q; q < units_ && text_[q] > u' ' && text_[q] != u'<'; ++q) {
+                    if (text_[q] == u'>') {
                         return q + 1;
                     }
                 }
@@ -231,18 +275,18 @@ private:
                    std::u16string_view(u".!#$%&'*+/=?^_`{|}~-").find(c) !=
                        std::u16string_view::npos;
         };
-        while (p < n_ && isLocalPart(t_[p])) {
+        while (p < units_ && isLocalPart(text_[p])) {
             ++p;
         }
-        if (p == i + 1 || p >= n_ || t_[p] != u'@') {
+        if (p == i + 1 || p >= units_ || text_[p] != u'@') {
             return None;
         }
         const std::size_t host = ++p;
-        while (p < n_ &&
-               (IsAsciiLetter(t_[p]) || IsAsciiDigit(t_[p]) || t_[p] == u'-' || t_[p] == u'.')) {
+        while (p < units_ && (IsAsciiLetter(text_[p]) || IsAsciiDigit(text_[p]) ||
+                              text_[p] == u'-' || text_[p] == u'.')) {
             ++p;
         }
-        return p > host && p < n_ && t_[p] == u'>' ? p + 1 : None;
+        return p > host && p < units_ && text_[p] == u'>' ? p + 1 : None;
     }
 
     // Raw HTML: a tag, comment, instruction, declaration or CDATA section;
@@ -250,7 +294,7 @@ private:
     // later start, so each is made once at most.
     std::size_t RawHtmlEnd(std::size_t i) noexcept
     {
-        const std::u16string_view rest(t_ + i, n_ - i);
+        const std::u16string_view rest(text_ + i, units_ - i);
         const auto closedBy = [&](std::size_t from, std::u16string_view close, bool& missing) {
             const std::size_t found = missing ? None : Find(from, close);
             missing = found == None;
@@ -274,7 +318,7 @@ private:
         if (rest.size() > 2 && rest[1] == u'!' && IsAsciiLetter(rest[2])) {
             return closedBy(i + 2, u">"sv, missingDeclarationEnd_);
         }
-        const std::size_t tag = HtmlTagLength(t_ + i, t_ + n_);
+        const std::size_t tag = HtmlTagLength(text_ + i, text_ + units_);
         return tag == 0 ? None : i + tag;
     }
 
@@ -304,12 +348,12 @@ private:
 
     std::size_t SkipSpaceAndOneBreak(std::size_t p) const noexcept
     {
-        while (p < n_ && IsSpaceOrTab(t_[p])) {
+        while (p < units_ && IsSpaceOrTab(text_[p])) {
             ++p;
         }
-        if (p < n_ && t_[p] == u'\n') {
+        if (p < units_ && text_[p] == u'\n') {
             ++p;
-            while (p < n_ && IsSpaceOrTab(t_[p])) {
+            while (p < units_ && IsSpaceOrTab(text_[p])) {
                 ++p;
             }
         }
@@ -320,27 +364,27 @@ private:
     std::size_t InlineLinkEnd(std::size_t p) const noexcept
     {
         p = SkipSpaceAndOneBreak(p);
-        if (p < n_ && t_[p] == u'<') {
-            for (++p; p < n_ && t_[p] != u'>'; ++p) {
-                if (t_[p] == u'\n' || t_[p] == u'<') {
+        if (p < units_ && text_[p] == u'<') {
+            for (++p; p < units_ && text_[p] != u'>'; ++p) {
+                if (text_[p] == u'\n' || text_[p] == u'<') {
                     return None;
                 }
-                p += (t_[p] == u'\\' && p + 1 < n_) ? 1 : 0;
+                p += (text_[p] == u'\\' && p + 1 < units_) ? 1 : 0;
             }
-            if (p == n_) {
+            if (p == units_) {
                 return None;
             }
             ++p;
         } else {
             std::size_t depth = 0;
-            for (; p < n_ && t_[p] > u' '; ++p) {
-                if (t_[p] == u'\\' && p + 1 < n_ && IsAsciiPunctuation(t_[p + 1])) {
+            for (; p < units_ && text_[p] > u' '; ++p) {
+                if (text_[p] == u'\\' && p + 1 < units_ && IsAsciiPunctuation(text_[p + 1])) {
                     ++p;
-                } else if (t_[p] == u'(') {
+                } else if (text_[p] == u'(') {
                     if (++depth > DeepestParentheses) {
                         return None;
                     }
-                } else if (t_[p] == u')') {
+                } else if (text_[p] == u')') {
                     if (depth == 0) {
                         break;
                     }
@@ -353,43 +397,60 @@ private:
         }
         const std::size_t afterDestination = p;
         p = SkipSpaceAndOneBreak(p);
-        if (p > afterDestination && p < n_ && (t_[p] == u'"' || t_[p] == u'\'' || t_[p] == u'(')) {
-            const char16_t close = t_[p] == u'(' ? u')' : t_[p];
-            for (++p; p < n_ && t_[p] != close; ++p) {
-                if (t_[p] == u'\\') {
+        if (p > afterDestination && p < units_ &&
+            (text_[p] == u'"' || text_[p] == u'\'' || text_[p] == u'(')) {
+            const char16_t close = text_[p] == u'(' ? u')' : text_[p];
+            for (++p; p < units_ && text_[p] != close; ++p) {
+                if (text_[p] == u'\\' && p + 1 < units_) {
                     ++p;
-                } else if (close == u')' && t_[p] == u'(') {
+                } else if (close == u')' && text_[p] == u'(') {
                     return None;
                 }
             }
-            if (p >= n_) {
+            if (p >= units_) {
                 return None;
             }
             p = SkipSpaceAndOneBreak(p + 1);
         }
-        return p < n_ && t_[p] == u')' ? p + 1 : None;
+        return p < units_ && text_[p] == u')' ? p + 1 : None;
     }
 
     // "[label]" or "[]" from `p` (at the '['): the end past ']', or None.
     std::size_t LabelEnd(std::size_t p) const noexcept
     {
         const std::size_t start = ++p;
-        for (; p < n_ && t_[p] != u']'; ++p) {
-            if (t_[p] == u'[' || p - start >= LongestLinkLabel) {
+        for (; p < units_ && text_[p] != u']'; ++p) {
+            if (text_[p] == u'[' || p - start >= LongestLinkLabel) {
                 return None;
             }
-            p += t_[p] == u'\\' ? 1 : 0;
+            p += (text_[p] == u'\\' && p + 1 < units_) ? 1 : 0;
         }
-        return p < n_ ? p + 1 : None;
+        return p < units_ ? p + 1 : None;
+    }
+
+    // Whether [from, to) is the label of a definition in the text: no brackets
+    // in it but escaped ones.
+    bool IsDefinedLabel(std::size_t from, std::size_t to) const noexcept
+    {
+        if (labels_.Size() == 0 || to - from > LongestLinkLabel) {
+            return false;
+        }
+        for (std::size_t p = from; p < to; ++p) {
+            if (text_[p] == u'[' || text_[p] == u']') {
+                return false;
+            }
+            p += (text_[p] == u'\\' && p + 1 < to) ? 1 : 0;
+        }
+        return labels_.Contains(text_ + from, text_ + to);
     }
 
     // What follows a ']' that makes a link or image of its brackets.
     std::size_t LinkTailEnd(std::size_t p) const noexcept
     {
-        if (p < n_ && t_[p] == u'(') {
+        if (p < units_ && text_[p] == u'(') {
             return InlineLinkEnd(p + 1);
         }
-        if (p < n_ && t_[p] == u'[') {
+        if (p < units_ && text_[p] == u'[') {
             return LabelEnd(p);
         }
         return None;
@@ -405,7 +466,10 @@ private:
             return i + 1;
         }
         const Bracket opener = brackets_[--bracketCount_];
-        const std::size_t end = opener.active ? LinkTailEnd(i + 1) : None;
+        std::size_t end = opener.active ? LinkTailEnd(i + 1) : None;
+        if (end == None && opener.active && IsDefinedLabel(opener.at + (opener.image ? 2 : 1), i)) {
+            end = i + 1; // a shortcut reference
+        }
         if (end == None) {
             return i + 1;
         }
@@ -425,9 +489,9 @@ private:
 
     std::size_t Run(std::size_t i) noexcept
     {
-        const char16_t mark = t_[i];
+        const char16_t mark = text_[i];
         const std::size_t end = RunEnd(i);
-        const char16_t before = i > 0 ? t_[i - 1] : u'\n';
+        const char16_t before = i > 0 ? text_[i - 1] : u'\n';
         const char16_t after = At(end);
         const bool left = !IsWhiteSpace(after) &&
                           (!IsPunctuation(after) || IsWhiteSpace(before) || IsPunctuation(before));
@@ -495,9 +559,10 @@ private:
         }
     }
 
-    char16_t* t_;
-    std::size_t n_;
-    std::uint64_t gone_[(WideTextUnits + 63) / 64]; // cleared up to n_
+    char16_t* text_;
+    std::size_t units_;
+    const LinkLabelSet& labels_;
+    std::uint64_t gone_[(WideTextUnits + 63) / 64]; // cleared up to units_
     DelimiterRun runs_[MostDelimiterRuns];
     std::size_t runCount_ = 0;
     Bracket brackets_[MostBrackets];
@@ -512,12 +577,13 @@ private:
 
 } // namespace
 
-std::size_t MarkdownInlineToText(char16_t* text, std::size_t units) noexcept
+std::size_t MarkdownInlineToText(char16_t* text, std::size_t units,
+                                 const LinkLabelSet& labels) noexcept
 {
     if (units > WideTextUnits) {
         units = WideTextUnits;
     }
-    InlineReader reader(text, units);
+    InlineReader reader(text, units, labels);
     return reader.Read();
 }
 

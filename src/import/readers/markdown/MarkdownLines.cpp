@@ -1,16 +1,21 @@
 #include "import/readers/markdown/MarkdownLines.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "import/readers/markdown/MarkdownCharacters.h"
+#include "import/readers/markdown/MarkdownLinkLabels.h"
+#include "import/readers/shared/MarkupCharacters.h"
 
-namespace zandrel {
+namespace zandrel::markdown {
 namespace {
 
-using namespace markdown;
+using namespace std::string_view_literals;
 
-constexpr std::size_t LongestLinkLabel = 999;
 constexpr std::size_t LongestListNumber = 9;
+
+// The elements whose contents are raw text, in the order of RawTextElement.
+constexpr std::string_view RawTextElementNames[] = {"script"sv, "style"sv, "pre"sv, "textarea"sv};
 
 const char16_t* SkipSpaceOrTab(const char16_t* p, const char16_t* end) noexcept
 {
@@ -63,7 +68,90 @@ const char16_t* SkipDestination(const char16_t* p, const char16_t* end) noexcept
     return p > start && depth == 0 ? p : nullptr;
 }
 
+// Whether [p, end) starts with the ASCII `name`, letters in either case.
+bool StartsWithName(const char16_t* p, const char16_t* end, std::string_view name) noexcept
+{
+    if (static_cast<std::size_t>(end - p) < name.size()) {
+        return false;
+    }
+    for (const char c : name) {
+        if (AsciiLower(*p++) != static_cast<char16_t>(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
+
+std::size_t Indent(const char16_t* begin, const char16_t* end, const char16_t*& first) noexcept
+{
+    std::size_t columns = 0;
+    for (; begin < end && IsSpaceOrTab(*begin); ++begin) {
+        columns = *begin == u'\t' ? (columns / TabStop + 1) * TabStop : columns + 1;
+    }
+    first = begin;
+    return columns;
+}
+
+const char16_t* SkipColumns(const char16_t* begin, const char16_t* end,
+                            std::size_t columns) noexcept
+{
+    std::size_t skipped = 0;
+    for (; begin < end && IsSpaceOrTab(*begin) && skipped < columns; ++begin) {
+        skipped = *begin == u'\t' ? (skipped / TabStop + 1) * TabStop : skipped + 1;
+    }
+    return begin;
+}
+
+const char16_t* SkipQuoteMarkers(const char16_t* begin, const char16_t* end, std::size_t most,
+                                 std::size_t& depth) noexcept
+{
+    depth = 0;
+    while (depth < most) {
+        const char16_t* first = nullptr;
+        if (Indent(begin, end, first) >= CodeIndent || first == end || *first != u'>') {
+            break;
+        }
+        begin = first + 1;
+        begin += (begin < end && IsSpaceOrTab(*begin)) ? 1 : 0;
+        ++depth;
+    }
+    return begin;
+}
+
+RawTextElement RawTextElementStart(const char16_t* begin, const char16_t* end) noexcept
+{
+    if (begin == end || *begin != u'<') {
+        return RawTextElement::None;
+    }
+    for (std::size_t k = 0; k < std::size(RawTextElementNames); ++k) {
+        const std::string_view name = RawTextElementNames[k];
+        if (StartsWithName(begin + 1, end, name)) {
+            const char16_t* const after = begin + 1 + name.size();
+            if (after == end || IsSpaceOrTab(*after) || *after == u'>') {
+                return static_cast<RawTextElement>(k + 1);
+            }
+        }
+    }
+    return RawTextElement::None;
+}
+
+const char16_t* PastRawTextEnd(const char16_t* begin, const char16_t* end) noexcept
+{
+    for (const char16_t* p = begin; end - p >= 2; ++p) {
+        if (p[0] != u'<' || p[1] != u'/') {
+            continue;
+        }
+        for (const std::string_view name : RawTextElementNames) {
+            const char16_t* const close = p + 2 + name.size();
+            if (StartsWithName(p + 2, end, name) && close < end && *close == u'>') {
+                return close + 1;
+            }
+        }
+    }
+    return nullptr;
+}
 
 std::size_t CodeFenceLength(const char16_t* begin, const char16_t* end, char16_t& mark) noexcept
 {
@@ -86,13 +174,13 @@ bool ClosesCodeFence(const char16_t* begin, const char16_t* end, char16_t mark,
     return static_cast<std::size_t>(run - begin) >= length && OnlyBlanksFrom(run, end);
 }
 
-bool IsAtxHeading(const char16_t* begin, const char16_t* end, const char16_t*& textBegin,
-                  const char16_t*& textEnd) noexcept
+int AtxHeadingLevel(const char16_t* begin, const char16_t* end, const char16_t*& textBegin,
+                    const char16_t*& textEnd) noexcept
 {
     const char16_t* const hashes = SkipRun(begin, end, u'#');
-    const auto level = hashes - begin;
+    const auto level = static_cast<int>(hashes - begin);
     if (level < 1 || level > 6 || (hashes < end && !IsSpaceOrTab(*hashes))) {
-        return false;
+        return 0;
     }
     const char16_t* first = SkipSpaceOrTab(hashes, end);
     const char16_t* last = end;
@@ -111,7 +199,7 @@ bool IsAtxHeading(const char16_t* begin, const char16_t* end, const char16_t*& t
     }
     textBegin = first;
     textEnd = last;
-    return true;
+    return level;
 }
 
 bool IsSetextUnderline(const char16_t* begin, const char16_t* end) noexcept
@@ -209,4 +297,4 @@ bool IsTableDelimiterRow(const char16_t* begin, const char16_t* end) noexcept
     return pipe && dash;
 }
 
-} // namespace zandrel
+} // namespace zandrel::markdown
