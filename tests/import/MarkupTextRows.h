@@ -475,6 +475,10 @@ inline constexpr MarkupTextRow MarkdownTextRows[] = {
      "Drag and drop your auth\r\nAdd authentication\r\nand \x93sign in\x94.\r\nDone",
      "Drag and drop your auth\r\nAdd authentication\r\nand \x81\x67sign in\x81\x68.\r\nDone",
      "Drag and drop your auth\r\nAdd authentication\r\nand \"sign in\".\r\nDone"},
+    // A paragraph's <br> ends its line, as in the README it comes from.
+    {"markdown_paragraph_line_break", "README.md",
+     "<b>Drag and drop your auth</b><br/>Add authentication\n",
+     "Drag and drop your auth\r\nAdd authentication"},
     {"markdown_style_block_and_shortcut_references", "README.md",
      "<style>\n"
      "  img { float: right; }\n"

@@ -330,7 +330,14 @@ private:
             return end;
         }
         if (const std::size_t end = RawHtmlEnd(i); end != None) {
-            Drop(i, end);
+            // A <br> breaks the line and a <q> shows its quotation mark, in
+            // place of the tag's first unit; every other tag shows nothing.
+            if (const char16_t shown = HtmlTagShows(text_ + i, text_ + end); shown != 0) {
+                text_[i] = shown;
+                Drop(i + 1, end);
+            } else {
+                Drop(i, end);
+            }
             return end;
         }
         return i + 1;

@@ -79,6 +79,8 @@ const InlineRow LinkRows[] = {
     {u"[a[b]]", u"[ab]", u"b|a[b]"},          // a label holds no bracket
     {u"[x] done", u"[x] done", u""},
     {u"<http://x.org/a?b> <a.b@c.org> <x> <b>c</b> a <b", u"http://x.org/a?b a.b@c.org  c a <b"},
+    {u"<b>auth</b><br/>Add<BR>x</br>y<br\n class=\"z\">w", u"auth\nAdd\nx\ny\nw"}, // a line break
+    {u"say <q>hi</q>, <Q cite=\"x\">yo</Q>", u"say \u201Chi\u201D, \u201Cyo\u201D"},
 };
 
 // A backslash at the very end of the block, wherever it stands.
