@@ -1,9 +1,11 @@
 #pragma once
 // A plain restatement, with std::u16string, of which characters of a web page
-// without character references a browser shows: all but those of tags,
-// comments, doctypes and processing instructions, of script, style, noscript,
-// template, noframes, noembed and iframe elements, and of a title after the
-// first. Where a line breaks and how white space collapses it does not say.
+// a browser shows: all but those of tags, comments, doctypes and processing
+// instructions, of script, style, noscript, template, noframes, noembed and
+// iframe elements, and of a title after the first; a character reference
+// shows the character it stands for, by tables of its own: every numeric one,
+// and a few names (another name leaves `unknownName` set). Where a line breaks
+// and how white space collapses it does not say.
 
 #include <cstddef>
 #include <string>
@@ -14,6 +16,7 @@ struct ShownText {
     std::u16string text;
     std::u16string title; // the first title's text, also part of `text`
     bool titleSeen = false;
+    bool unknownName = false; // a reference by a name the restatement lacks
 };
 
 namespace detail {
@@ -31,6 +34,100 @@ inline bool IsLetter(char16_t c)
 inline char16_t Lower(char16_t c)
 {
     return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
+}
+
+// What a browser shows for the numeric reference to `value`: 0, a surrogate or
+// past U+10FFFF stands for U+FFFD, 128 to 159 for the windows-1252 character
+// of that byte; a control shows nothing, TAB, LF, FF and CR show white space.
+inline std::u16string ShownForNumber(char32_t value)
+{
+    constexpr char16_t Windows1252[32] = {
+        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    if (value == 0 || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        value = 0xFFFD;
+    } else if (value >= 0x80 && value <= 0x9F) {
+        value = Windows1252[value - 0x80];
+        if (value == 0) {
+            return u"";
+        }
+    }
+    if (value < 0x20 || value == 0x7F) {
+        return IsHtmlSpace(static_cast<char16_t>(value)) ? u" " : u"";
+    }
+    if (value < 0x10000) {
+        return std::u16string(1, static_cast<char16_t>(value));
+    }
+    value -= 0x10000;
+    return {static_cast<char16_t>(0xD800 + (value >> 10)),
+            static_cast<char16_t>(0xDC00 + (value & 0x3FF))};
+}
+
+struct ReferenceSpan {
+    std::size_t length = 0; // 0: no reference, the '&' is text
+    std::u16string shown;
+    bool known = true;
+};
+
+// "&#" and 1 to 7 decimal digits or 'x' and 1 to 6 hex digits, or "&" and a
+// name of 1 to 8 letters and digits; then ';'. Names keep their case.
+inline ReferenceSpan ReadReference(const std::u16string& page, std::size_t i, std::size_t end)
+{
+    ReferenceSpan span;
+    std::size_t k = i + 1;
+    if (k < end && page[k] == u'#') {
+        ++k;
+        const bool hex = k < end && (page[k] == u'x' || page[k] == u'X');
+        k += hex ? 1 : 0;
+        const std::size_t first = k;
+        char32_t value = 0;
+        for (; k < end; ++k) {
+            const char16_t c = page[k];
+            int digit = -1;
+            if (c >= u'0' && c <= u'9') {
+                digit = c - u'0';
+            } else if (hex && c >= u'a' && c <= u'f') {
+                digit = c - u'a' + 10;
+            } else if (hex && c >= u'A' && c <= u'F') {
+                digit = c - u'A' + 10;
+            }
+            if (digit < 0) {
+                break;
+            }
+            value = value * (hex ? 16 : 10) + static_cast<char32_t>(digit);
+        }
+        const std::size_t digits = k - first;
+        if (digits == 0 || digits > (hex ? 6u : 7u) || k >= end || page[k] != u';') {
+            return span;
+        }
+        span.length = k + 1 - i;
+        span.shown = ShownForNumber(value);
+        return span;
+    }
+    std::u16string name;
+    for (; k < end && (IsLetter(page[k]) || (page[k] >= u'0' && page[k] <= u'9')); ++k) {
+        name += page[k];
+    }
+    if (name.empty() || name.size() > 8 || k >= end || page[k] != u';') {
+        return span;
+    }
+    span.length = k + 1 - i;
+    const struct {
+        const char16_t* name;
+        const char16_t* shown;
+    } names[] = {{u"amp", u"&"},       {u"lt", u"<"},         {u"gt", u">"},
+                 {u"quot", u"\""},     {u"apos", u"'"},       {u"nbsp", u"\u00A0"},
+                 {u"eacute", u"\u00E9"}, {u"Eacute", u"\u00C9"}, {u"copy", u"\u00A9"},
+                 {u"mdash", u"\u2014"},  {u"euro", u"\u20AC"},   {u"hellip", u"\u2026"}};
+    for (const auto& row : names) {
+        if (name == row.name) {
+            span.shown = row.shown;
+            return span;
+        }
+    }
+    span.known = false;
+    return span;
 }
 
 struct TagSpan {
@@ -146,6 +243,13 @@ inline void Show(const std::u16string& page, std::size_t i, std::size_t end, boo
                  ShownText& shown, std::u16string& into)
 {
     while (i < end) {
+        if (page[i] == u'&') {
+            const ReferenceSpan reference = ReadReference(page, i, end);
+            shown.unknownName |= !reference.known;
+            into += reference.length == 0 ? u"&" : reference.shown;
+            i += reference.length == 0 ? 1 : reference.length;
+            continue;
+        }
         if (page[i] != u'<') {
             into += page[i++];
             continue;

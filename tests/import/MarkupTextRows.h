@@ -435,6 +435,18 @@ inline constexpr MarkupTextRow MarkdownTextRows[] = {
      "Use snake_case_word, my_long_name and init.py; 2 * 3 * 4 = 24, x ~ y.\r\n"
      "But abc, boldtext, old new, both and open nested here.\r\n"
      "Escapes: *stars*, 5 _ 6, [not a link](x) and a lone * or _ or ~~."},
+    // A reference to a control character shows what a browser shows for it:
+    // white space, never a line break, or nothing.
+    {"markdown_references_to_controls_show_as_white_space_or_nothing", "README.md",
+     "# Tide&#10;Tables\n"
+     "\n"
+     "one &#13; two &#10; three &#x0D; four\n"
+     "a&#1;b&#x7F;c&#9;d &#0;\n"
+     "\n"
+     "&#1;&#x1F;\n"
+     "\n"
+     "<p>e&#10;f&#13;g</p>\n",
+     "Tide Tables\r\none   two   three   four\r\nabc d ?\r\ne f g"},
     {"markdown_fences_with_other_fences_inside", "README.md",
      "~~~~ text\n"
      "```\n"

@@ -236,6 +236,10 @@ private:
             return;
         }
         at_ += spans;
+        code = ShownInPage(code);
+        if (code == 0) {
+            return;
+        }
         char16_t units[2];
         const std::size_t count = WriteUtf16(code, units);
         if (count == 1) {

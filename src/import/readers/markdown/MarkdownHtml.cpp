@@ -276,7 +276,8 @@ char16_t* HtmlBlockText::Write(const char16_t* from, const char16_t* to, char16_
                 ++p;
             } else if (char32_t code = 0;
                        std::size_t length = DecodeCharacterReference(p, to, code)) {
-                out += WriteUtf16(code, out);
+                code = ShownInLine(code);
+                out += code == 0 ? 0 : WriteUtf16(code, out);
                 p += length;
             } else {
                 *out++ = *p++;

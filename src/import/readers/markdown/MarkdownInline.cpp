@@ -244,7 +244,8 @@ private:
         if (length == 0) {
             return i + 1;
         }
-        const std::size_t written = WriteUtf16(code, text_ + i);
+        code = ShownInLine(code);
+        const std::size_t written = code == 0 ? 0 : WriteUtf16(code, text_ + i);
         Drop(i + written, i + length);
         return i + length;
     }

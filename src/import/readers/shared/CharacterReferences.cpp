@@ -367,6 +367,24 @@ std::size_t DecodeCharacterReference(const char16_t* at, const char16_t* end,
     return at[1] == u'#' ? DecodeNumeric(at, end, code) : DecodeNamed(at, end, code);
 }
 
+char32_t ShownInPage(char32_t code) noexcept
+{
+    if (code == U'\t' || code == U'\n') {
+        return code;
+    }
+    if (code == U'\r' || code == U'\f') {
+        return U' ';
+    }
+    const bool control = code < 0x20 || (code >= 0x7F && code <= 0x9F);
+    return control ? 0 : code;
+}
+
+char32_t ShownInLine(char32_t code) noexcept
+{
+    const char32_t shown = ShownInPage(code);
+    return shown == U'\t' || shown == U'\n' ? U' ' : shown;
+}
+
 std::size_t WriteUtf16(char32_t code, char16_t* out) noexcept
 {
     if (code < 0x10000) {

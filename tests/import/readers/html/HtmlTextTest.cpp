@@ -44,6 +44,14 @@ const HtmlRow HtmlRows[] = {
     {u"<script>a</scripts>b</script >c<SCRIPT>d</Script>e", u"ce"},
     {u"<noscript>a</noscript>b<template>c</template>d<noframes>e", u"bd"},
     {u"a&#10;b&#32;&#32;c", u"a b c"},
+    {u"one &#13; two &#10; three &#x0D; four", u"one two three four"}, // white space, collapsed
+    {u"a&#9;b&#12;c&#13;&#10;d", u"a b c d"},
+    {u"<pre>a&#10;b&#13;c&#9;d&#12;e</pre>", u"a\nb c\td e"},        // only LF breaks a line
+    {u"<title>a&#10;b</title>", u"a b"},
+    {u"a&#1;b&#x1F;c&#127;d&#129;e&#x9D;f", u"abcdef"},               // controls show nothing
+    {u"a &#8; b", u"a b"},
+    {u"<p>&#1;</p><p>&#x7F;</p>x", u"x"},                             // nor make a line
+    {u"&#0;&#150;&#159;", u"\uFFFD\u2013\u0178"},
     {u"a&nbsp; &nbsp;b", u"a\u00A0 \u00A0b"},
     {u"&#x1F600;&lt;p&gt;", u"\U0001F600<p>"},
     {u"&amp &AMP; &#; &#x110000;", u"&amp &AMP; &#; \uFFFD"},

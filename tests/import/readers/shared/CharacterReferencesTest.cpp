@@ -61,6 +61,41 @@ TEST(CharacterReferences, DecodesOnlyWholeKnownReferences)
     }
 }
 
+struct ShownRow {
+    char32_t code;
+    char32_t inPage; // 0: nothing
+    char32_t inLine;
+};
+
+const ShownRow ShownRows[] = {
+    {U'a', U'a', U'a'},
+    {U' ', U' ', U' '},
+    {U'\t', U'\t', U' '},
+    {U'\n', U'\n', U' '},           // a line break in <pre>
+    {U'\r', U' ', U' '},             // never one
+    {U'\f', U' ', U' '},
+    {0x01, 0, 0},
+    {0x08, 0, 0},
+    {0x0B, 0, 0},                   // VT is no white space of HTML's
+    {0x1F, 0, 0},
+    {0x7F, 0, 0},
+    {0x81, 0, 0},                   // what windows-1252 leaves undefined stays a control
+    {0x9F, 0, 0},
+    {0xA0, 0xA0, 0xA0},
+    {0x2028, 0x2028, 0x2028},
+    {0xFFFD, 0xFFFD, 0xFFFD},       // a reference to nothing shows its mark
+    {0x1F600, 0x1F600, 0x1F600},
+};
+
+TEST(CharacterReferences, ControlsShowAsWhiteSpaceOrNothing)
+{
+    for (const ShownRow& row : ShownRows) {
+        SCOPED_TRACE(testing::Message() << "U+" << std::hex << static_cast<unsigned>(row.code));
+        EXPECT_EQ(ShownInPage(row.code), row.inPage);
+        EXPECT_EQ(ShownInLine(row.code), row.inLine);
+    }
+}
+
 struct ReaderRow {
     const char* name;
     std::string bytes;
