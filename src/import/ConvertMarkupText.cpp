@@ -7,6 +7,7 @@
 #include "import/HtmlCodePage.h"
 #include "import/HtmlText.h"
 #include "import/MarkdownText.h"
+#include "import/readers/rtf/RichText.h"
 #include "import/Utf8WellFormed.h"
 #include "platform/CodePageConversion.h"
 
@@ -58,6 +59,12 @@ std::size_t UnmarkedTextToWide(ReadBuffer& text, std::size_t bytesRead, TextRead
 {
     WideTextBuffer wide; // written up to the count the decoding gives
     std::size_t units = 0;
+    if (reader == TextReader::RichText) {
+        // 7-bit text whose escapes name their code pages: read from the bytes.
+        units = RichTextToWide(text.data(), bytesRead, wide.data(), wide.size());
+        ReplaceWithAnsi(text, wide.data(), units);
+        return;
+    }
     if (!MarkedTextToWide(text, bytesRead, wide, units)) {
         units = UnmarkedTextToWide(text, bytesRead, reader, wide);
     }
