@@ -125,7 +125,8 @@ private:
     // start of a line, the line break before the first character after it.
     void Put(char16_t unit) noexcept
     {
-        if (unit < 0x20 ? unit != u'\t' : (unit >= 0x7F && unit <= 0x9F)) {
+        // U+FFFC holds a picture's place.
+        if (unit < 0x20 ? unit != u'\t' : ((unit >= 0x7F && unit <= 0x9F) || unit == 0xFFFC)) {
             return;
         }
         if ((IsBlank(unit) && !lineShows_) || full_) {

@@ -19,9 +19,11 @@ using enum ControlAction;
 // search. The destinations that show nothing are those a word processor keeps
 // out of the page: tables of fonts, colours, styles, lists and revisions, the
 // document's information, pictures and objects, headers, footers, footnotes,
-// a field's instruction, index and contents entries.
+// a field's instruction, index and contents entries, and the file name of a
+// picture that a Cocoa document attaches.
 // clang-format off
 constexpr ControlWordRow ControlWords[] = {
+    {"NeXTGraphic", SkipGroup, 0},
     {"aftnsep", SkipGroup, 0},
     {"aftnsepc", SkipGroup, 0},
     {"annotation", SkipGroup, 0},

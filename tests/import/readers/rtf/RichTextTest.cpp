@@ -54,6 +54,7 @@ const RichTextCase RichTextCases[] = {
      "{\\*\\themedata 50}{\\*\\colorschememapping 3c}{\\*\\latentstyles\\lsdstimax376{\\lsdlockedexcept x}}"
      "{\\*\\datastore 01}{\\*\\xmlnstbl{\\xmlns1 u}}{\\listtable{\\list x}}{\\listoverridetable y}"
      "{\\*\\revtbl{Unknown;}}{\\*\\rsidtbl \\rsid1}d}"sv, u"abcd"},
+    {"{\\rtf1 a{{\\NeXTGraphic dock.tiff \\width80 \\height62} \\uc0 \\u-4 }b\\u65532?c}"sv, u"a bc"}, // Cocoa's picture
     {"{\\rtf1 a{\\*\\unknown x{y}z}b{\\*\\bkmkstart m}c{\\* d}e}"sv, u"abc de"},   // \* then text: shown
     {"{\\rtf1 See {\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt the site}} and "
      "{\\field{\\fldinst PAGE}{\\fldrslt 3}}.}"sv, u"See the site and 3."},
