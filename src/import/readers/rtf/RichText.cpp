@@ -145,6 +145,26 @@ private:
         lineShows_ = true;
     }
 
+    // Printable ASCII, as Put would put it one by one.
+    void PutPlainText(const unsigned char* from, const unsigned char* to) noexcept
+    {
+        while (from < to && !lineShows_) {
+            Put(*from++);
+        }
+        if (from == to || full_) {
+            return;
+        }
+        auto count = static_cast<std::size_t>(to - from);
+        if (count > capacity_ - out_) {
+            count = capacity_ - out_;
+            full_ = true;
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            wide_[out_ + i] = from[i];
+        }
+        out_ += count;
+    }
+
     void EndLine() noexcept
     {
         while (out_ > lineStart_ && IsBlank(wide_[out_ - 1])) {
@@ -217,9 +237,10 @@ private:
         if (fallbackLeft_ == 0 && Shows() && runLength_ == 0 && codePage_ != SymbolCodePage) {
             const unsigned char* const from = at_;
             while (at_ < end_ && IsPlainText(*at_)) {
-                Put(*at_++);
+                ++at_;
             }
             if (at_ != from) {
+                PutPlainText(from, at_);
                 return;
             }
         }

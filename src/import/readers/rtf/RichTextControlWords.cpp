@@ -1,6 +1,7 @@
 #include "import/readers/rtf/RichTextControlWords.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace zandrel {
@@ -111,17 +112,38 @@ constexpr bool NamesInOrder() noexcept
 }
 static_assert(NamesInOrder(), "the search needs the names in byte order");
 
+// Where the rows of each first letter begin, from 'A' to 'z', and end (the
+// next letter's begin): the search looks only there.
+constexpr unsigned char FirstLetter = 'A';
+constexpr std::size_t LetterCount = 'z' - 'A' + 2;
+constexpr auto LetterStarts = [] {
+    std::array<unsigned char, LetterCount> starts{};
+    std::size_t row = 0;
+    for (std::size_t letter = 0; letter < LetterCount; ++letter) {
+        while (row < std::size(ControlWords) &&
+               static_cast<unsigned char>(ControlWords[row].name[0]) < FirstLetter + letter) {
+            ++row;
+        }
+        starts[letter] = static_cast<unsigned char>(row);
+    }
+    return starts;
+}();
+
 } // namespace
 
 ControlWord FindControlWord(std::string_view name) noexcept
 {
-    const auto* const row = std::lower_bound(
-        std::begin(ControlWords), std::end(ControlWords), name,
-        [](const ControlWordRow& a, std::string_view b) { return std::string_view(a.name) < b; });
-    if (row == std::end(ControlWords) || std::string_view(row->name) != name) {
+    const std::size_t letter = name.empty() ? 0 : static_cast<unsigned char>(name[0]) - FirstLetter;
+    if (name.size() > ControlNameCapacity || letter + 1 >= LetterCount) {
         return {ControlAction::None, 0};
     }
-    return {row->action, row->value};
+    for (std::size_t i = LetterStarts[letter]; i < LetterStarts[letter + 1]; ++i) {
+        const ControlWordRow& row = ControlWords[i];
+        if (row.name[name.size()] == '\0' && name.compare(0, name.size(), row.name, name.size()) == 0) {
+            return {row.action, row.value};
+        }
+    }
+    return {ControlAction::None, 0};
 }
 
 } // namespace zandrel
