@@ -137,9 +137,14 @@ ControlWord FindControlWord(std::string_view name) noexcept
     if (name.size() > ControlNameCapacity || letter + 1 >= LetterCount) {
         return {ControlAction::None, 0};
     }
+    // The first letters match; names are short, so compared here byte by byte.
     for (std::size_t i = LetterStarts[letter]; i < LetterStarts[letter + 1]; ++i) {
         const ControlWordRow& row = ControlWords[i];
-        if (row.name[name.size()] == '\0' && name.compare(0, name.size(), row.name, name.size()) == 0) {
+        std::size_t at = 1;
+        while (at < name.size() && row.name[at] == name[at]) {
+            ++at;
+        }
+        if (at == name.size() && row.name[at] == '\0') {
             return {row.action, row.value};
         }
     }
