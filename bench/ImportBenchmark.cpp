@@ -20,6 +20,7 @@
 #include "import/ImportLimits.h"
 #include "import/text/NormaliseDescriptionText.h"
 #include "import/ReadTextStart.h"
+#include "import/readers/rtf/RichText.h"
 #include "platform/PosixFileSource.h"
 #include "support/PathCallback.h"
 #include "support/TextPieces.h"
@@ -182,12 +183,44 @@ void BM_HtmlToText(benchmark::State& state, const std::string& source)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * source.size()));
 }
 
+// A WordPad-style document: font and colour tables, then formatted
+// paragraphs with escaped characters and a table, cut at the read limit.
+std::string RichTextDocument()
+{
+    std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1033"
+                      "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fnil\\fcharset2 Symbol;}}\r\n"
+                      "{\\colortbl ;\\red0\\green0\\blue255;}\r\n"
+                      "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1\r\n";
+    while (rtf.size() < ReadLimit) {
+        rtf += "\\pard\\sa200\\sl276\\slmult1\\f0\\fs22\\lang9 The {\\b Orrery Clock} shows the "
+               "planets\\rquote  positions and the phases of the Moon; caf\\'e9 \\u8364? 12.\\par\r\n"
+               "{\\pntext\\f1\\'B7\\tab}Run ORRERY.EXE from the folder you chose.\\par\r\n"
+               "\\trowd\\cellx2000\\cellx4000 Version\\cell 3.1\\cell\\row\r\n";
+    }
+    rtf.resize(ReadLimit);
+    return rtf;
+}
+
+// The Rich Text reader alone, from the document's bytes.
+void BM_RichTextToWide(benchmark::State& state, const std::string& source)
+{
+    WideTextBuffer wide;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            RichTextToWide(source.data(), source.size(), wide.data(), wide.size()));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * source.size()));
+}
+
 BENCHMARK_CAPTURE(BM_ConvertReadText, ascii, TypicalText());
 BENCHMARK_CAPTURE(BM_ConvertReadText, markdown, MarkdownReadme(), "README.md");
 BENCHMARK_CAPTURE(BM_ConvertReadText, utf8, Utf8Text());
 BENCHMARK_CAPTURE(BM_ConvertReadText, html, WebPage()); // chosen by its start
 BENCHMARK_CAPTURE(BM_HtmlToText, page, WebPage());
 BENCHMARK_CAPTURE(BM_MarkdownToText, readme, MarkdownReadme());
+BENCHMARK_CAPTURE(BM_ConvertReadText, rtf, RichTextDocument(), "README.RTF");
+BENCHMARK_CAPTURE(BM_RichTextToWide, document, RichTextDocument());
 BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, typical, TypicalText());
 BENCHMARK_CAPTURE(BM_NormaliseDescriptionText, worst, test::WorstCaseText());
 BENCHMARK_CAPTURE(BM_ApplyLineLimit, typical, TypicalText());

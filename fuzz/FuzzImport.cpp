@@ -44,6 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!reference::IsBinaryFormat(start) && reference::StartsLikeWebPage(start)) {
         return 0; // read as a web page, whose reader has a target of its own
     }
+    if (start.starts_with("{\\rtf")) {
+        return 0; // a Rich Text document: so is its reader
+    }
     std::string read = reference::IsBinaryFormat(start)
                            ? std::string()
                            : reference::DropLoneLeadByte(reference::TextRead(start, diz));

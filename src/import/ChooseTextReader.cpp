@@ -88,6 +88,9 @@ bool StartsLikeHtml(const char* bytes, std::size_t count) noexcept
 
 TextReader ChooseTextReader(const char* name, const char* bytes, std::size_t count) noexcept
 {
+    if (std::string_view(bytes, count).starts_with("{\\rtf"sv)) {
+        return TextReader::RichText;
+    }
     const std::string_view text(name);
     if (EndsWithOneOf(text, HtmlEndings) || StartsLikeHtml(bytes, count)) {
         return TextReader::Html;

@@ -8,6 +8,7 @@
 #include "import/readers/html/HtmlCodePage.h"
 #include "import/readers/html/HtmlText.h"
 #include "import/readers/markdown/MarkdownText.h"
+#include "import/readers/rtf/RichText.h"
 
 namespace zandrel {
 namespace {
@@ -48,6 +49,9 @@ namespace {
         break;
     case TextReader::Markdown:
         units = MarkdownToText(wide.data(), units);
+        break;
+    case TextReader::RichText:
+        units = RichTextToWide(text.data(), bytesRead, wide.data(), wide.size());
         break;
     }
     const Unmappable unmappable = encoding.kind == TextEncoding::Kind::Oem

@@ -35,6 +35,14 @@ enum class TextCodePage { Ansi, Utf8, Windows1252, ShiftJis };
 std::size_t CodePageToWide(TextCodePage codePage, const char* text, std::size_t bytes,
                            char16_t* wide, std::size_t capacity) noexcept;
 
+// Converts `bytes` bytes of text in the Windows code page numbered `codePage`
+// (1252, 932, 1251, 10000, ...) into at most `capacity` UTF-16 code units;
+// returns the number written. A byte or sequence the code page does not define
+// becomes a replacement character, and so does every byte of a code page the
+// system lacks. A capacity of `bytes` units is always enough.
+std::size_t NumberedCodePageToWide(unsigned codePage, const char* text, std::size_t bytes,
+                                   char16_t* wide, std::size_t capacity) noexcept;
+
 // Converts `units` UTF-16 code units into the ANSI code page. A character that
 // the code page cannot show becomes what `unmappable` says; a lone surrogate
 // becomes the code page's default character. Writes whole characters only

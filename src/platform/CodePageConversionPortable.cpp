@@ -76,6 +76,27 @@ std::size_t CodePageToWide(TextCodePage codePage, const char* text, std::size_t 
     return count;
 }
 
+// Of the numbered code pages the stand-in knows only windows-1252, whose five
+// undefined bytes become the C1 controls of their value, as on Windows. In
+// any other code page ASCII stays and every other byte becomes U+FFFD (so a
+// double-byte character gives two).
+std::size_t NumberedCodePageToWide(unsigned codePage, const char* text, std::size_t bytes,
+                                   char16_t* wide, std::size_t capacity) noexcept
+{
+    const std::size_t count = bytes < capacity ? bytes : capacity;
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        char16_t unit = byte;
+        if (byte >= 0x80 && codePage != 1252) {
+            unit = 0xFFFD;
+        } else if (byte >= 0x80 && byte <= 0x9F && Windows1252High[byte - 0x80] != 0) {
+            unit = Windows1252High[byte - 0x80];
+        }
+        wide[i] = unit;
+    }
+    return count;
+}
+
 // Latin-1: U+0000 to U+00FF are the bytes of the same value, and any other
 // character is its plain form or '?'. The stand-in knows no look-alikes: asked
 // for them, it gives '?' for every other code unit (each half of a pair too).

@@ -101,6 +101,21 @@ std::size_t CodePageToWide(TextCodePage codePage, const char* text, std::size_t 
     return ToWide(identifier, text, bytes, wide, capacity);
 }
 
+std::size_t NumberedCodePageToWide(unsigned codePage, const char* text, std::size_t bytes,
+                                   char16_t* wide, std::size_t capacity) noexcept
+{
+    const std::size_t written = ToWide(codePage, text, bytes, wide, capacity);
+    if (written > 0 || bytes == 0) {
+        return written;
+    }
+    // A code page this system has not installed.
+    const std::size_t count = bytes < capacity ? bytes : capacity;
+    for (std::size_t i = 0; i < count; ++i) {
+        wide[i] = 0xFFFD;
+    }
+    return count;
+}
+
 std::size_t WideToAnsi(const char16_t* wide, std::size_t units, char* ansi, std::size_t capacity,
                        Unmappable unmappable) noexcept
 {

@@ -153,7 +153,7 @@ const FileStartRow FileStartRows[] = {
     {"form_feed_and_dos_end", "Page SP one FF Page SP two CR LF SUB", "Page SP one FF Page SP two"},
     {"nfo_glyphs", "0x10 SP Nova SP 0x11 CR LF 0x03 0x04 0x05 0x06", "0x10 SP Nova SP 0x11 CR LF 0x03 0x04 0x05 0x06"},
     {"zero_before_a_signature", "Notes NUL 0x1F 0x8B 0x08 NUL", "Notes"},
-    {"rtf", "{\\rtf1\\ansi SP {\\fonttbl}", "{\\rtf1\\ansi SP {\\fonttbl}"},
+    {"rtf", "{\\rtf1\\ansi SP {\\fonttbl}", ""}, // Rich Text: its header shows nothing
     {"html", "<!DOCTYPE SP html> LF <title>Orbit</title>", "Orbit"}, // a web page, whatever its name
 };
 // clang-format on
