@@ -7,6 +7,7 @@
 #include "import/HtmlCodePage.h"
 #include "import/HtmlText.h"
 #include "import/MarkdownText.h"
+#include "import/readers/rst/RestructuredText.h"
 #include "import/Utf8WellFormed.h"
 #include "platform/CodePageConversion.h"
 
@@ -61,8 +62,17 @@ std::size_t UnmarkedTextToWide(ReadBuffer& text, std::size_t bytesRead, TextRead
     if (!MarkedTextToWide(text, bytesRead, wide, units)) {
         units = UnmarkedTextToWide(text, bytesRead, reader, wide);
     }
-    units = reader == TextReader::Html ? HtmlToText(wide.data(), units)
-                                       : MarkdownToText(wide.data(), units);
+    switch (reader) {
+    case TextReader::Html:
+        units = HtmlToText(wide.data(), units);
+        break;
+    case TextReader::RestructuredText:
+        units = RestructuredTextToText(wide.data(), units);
+        break;
+    default:
+        units = MarkdownToText(wide.data(), units);
+        break;
+    }
     ReplaceWithAnsi(text, wide.data(), units);
 }
 

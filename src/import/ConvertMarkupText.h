@@ -7,7 +7,7 @@
 
 namespace zandrel {
 
-// Turns a web page or a Markdown file (`reader`) into the ANSI text it shows,
+// Turns a web page, a Markdown or a reStructuredText file (`reader`) into the ANSI text it shows,
 // in place. The bytes are decoded first: by their byte-order mark, else (a web
 // page) by the charset its <meta> names, else as UTF-8 when they are
 // well-formed UTF-8, else in the ANSI code page; up to the first zero, without

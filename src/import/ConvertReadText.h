@@ -9,7 +9,7 @@ namespace zandrel {
 // Turns the text that the read left in `text` (`bytesRead` bytes and a zero)
 // into ANSI text, in place, judging by its bytes and by `name`, the name of the
 // file it came from:
-// - a web page or a Markdown file (ChooseTextReader): its text, without the
+// - a web page, a Markdown or a reStructuredText file (ChooseTextReader): its text, without the
 //   markup (ConvertMarkupText);
 // - a byte-order mark: UTF-8 or UTF-16, converted (ConvertMarkedText);
 // - else well-formed UTF-8 with a character of more than one byte: converted
