@@ -28,12 +28,12 @@ constexpr bool IsAsciiAlphanumeric(char16_t c) noexcept
 // apart: either may stand before a start-string or after an end-string.
 constexpr bool IsWidePunctuation(char16_t c) noexcept
 {
-    return c == 0x00A1 || c == 0x00A7 || c == 0x00AB || c == 0x00B6 || c == 0x00B7 ||
-           c == 0x00BB || c == 0x00BF || (c >= 0x2010 && c <= 0x2027) ||
-           (c >= 0x2030 && c <= 0x205E) || (c >= 0x3001 && c <= 0x3003) ||
-           (c >= 0x3008 && c <= 0x3011) || (c >= 0x3014 && c <= 0x301F) ||
-           (c >= 0xFF01 && c <= 0xFF0F) || (c >= 0xFF1A && c <= 0xFF20) ||
-           (c >= 0xFF3B && c <= 0xFF40) || (c >= 0xFF5B && c <= 0xFF65);
+    return c == 0x00A1 || c == 0x00A7 || c == 0x00AB || c == 0x00B6 || c == 0x00B7 || c == 0x00BB ||
+           c == 0x00BF || (c >= 0x2010 && c <= 0x2027) || (c >= 0x2030 && c <= 0x205E) ||
+           (c >= 0x3001 && c <= 0x3003) || (c >= 0x3008 && c <= 0x3011) ||
+           (c >= 0x3014 && c <= 0x301F) || (c >= 0xFF01 && c <= 0xFF0F) ||
+           (c >= 0xFF1A && c <= 0xFF20) || (c >= 0xFF3B && c <= 0xFF40) ||
+           (c >= 0xFF5B && c <= 0xFF65);
 }
 
 // A letter or digit of a reference name: ASCII's, and any unit past ASCII that

@@ -292,7 +292,8 @@ private:
     // Interpreted text, a role's or a phrase reference: "`text`", ":role:`text`",
     // "`text`:role:", "`words <url>`_", "_`target`". A role's or a reference's
     // embedded target goes: its words show, or the target where none stand.
-    std::size_t InterpretedText(std::size_t i, std::size_t length, char16_t before, bool role) noexcept
+    std::size_t InterpretedText(std::size_t i, std::size_t length, char16_t before,
+                                bool role) noexcept
     {
         if (!Starts(i, length, before)) {
             return 0;

@@ -119,7 +119,8 @@ std::size_t GridTableBorder(const char16_t* begin, const char16_t* end,
                             std::size_t* columns) noexcept
 {
     end = TrimEnd(begin, end);
-    if (end - begin < 3 || *begin != u'+' || end[-1] != u'+' || (begin[1] != u'-' && begin[1] != u'=')) {
+    if (end - begin < 3 || *begin != u'+' || end[-1] != u'+' ||
+        (begin[1] != u'-' && begin[1] != u'=')) {
         return 0;
     }
     std::size_t count = 0;
@@ -166,8 +167,8 @@ const char16_t* SimpleNameEnd(const char16_t* begin, const char16_t* end) noexce
     const char16_t* p = begin;
     while (p < end && IsWordUnit(*p)) {
         ++p;
-        const bool separator = p + 1 < end && (*p == u'-' || *p == u'.' || *p == u'_' ||
-                                               *p == u'+' || *p == u':');
+        const bool separator =
+            p + 1 < end && (*p == u'-' || *p == u'.' || *p == u'_' || *p == u'+' || *p == u':');
         if (separator && IsWordUnit(p[1])) {
             ++p;
         }
@@ -191,8 +192,7 @@ ExplicitLine ReadExplicitLine(const char16_t* begin, const char16_t* end) noexce
 {
     ExplicitLine line;
     end = TrimEnd(begin, end);
-    if (end - begin < 2 || begin[0] != u'.' || begin[1] != u'.' ||
-        !EndsMarker(begin + 2, end)) {
+    if (end - begin < 2 || begin[0] != u'.' || begin[1] != u'.' || !EndsMarker(begin + 2, end)) {
         return line;
     }
     const char16_t* const at = SkipBlanks(begin + 2, end);

@@ -115,8 +115,8 @@ void RestSubstitutions::Add(const char16_t* name, std::size_t nameLength, const 
         pool_[used_++] = text[i];
     }
     // Read as the inline markup it is; a reference in it shows nothing.
-    definition.textLength =
-        static_cast<std::uint16_t>(RestInlineToText(pool_ + definition.text, textLength, 0, nullptr));
+    definition.textLength = static_cast<std::uint16_t>(
+        RestInlineToText(pool_ + definition.text, textLength, 0, nullptr));
     used_ = definition.text + definition.textLength;
 }
 

@@ -30,12 +30,12 @@ bool IsBlankUnit(char16_t c) noexcept
 // What the lines being read belong to, beside the body's paragraphs.
 enum class Mode {
     Body,
-    Hidden,          // a comment, target, substitution definition or silent directive
-    DirectiveHead,   // a directive's arguments and options, up to a blank line
-    AdmonitionHead,  // an admonition's options, before its content
-    FigureCaption,   // a figure's content: its first paragraph shows, the rest is hidden
-    Literal,         // a literal block, or a code directive's content: lines as written
-    Doctest,         // ">>>" lines, up to a blank line
+    Hidden,         // a comment, target, substitution definition or silent directive
+    DirectiveHead,  // a directive's arguments and options, up to a blank line
+    AdmonitionHead, // an admonition's options, before its content
+    FigureCaption,  // a figure's content: its first paragraph shows, the rest is hidden
+    Literal,        // a literal block, or a code directive's content: lines as written
+    Doctest,        // ">>>" lines, up to a blank line
     GridTable,
     SimpleTable,
 };
@@ -254,8 +254,7 @@ private:
             return inside;
         case Mode::AdmonitionHead: {
             const char16_t* nameEnd = nullptr;
-            return !blank && inside &&
-                   FieldMarkerLength(t_ + first, t_ + line.end, nameEnd) != 0;
+            return !blank && inside && FieldMarkerLength(t_ + first, t_ + line.end, nameEnd) != 0;
         }
         case Mode::FigureCaption:
             if (blank) {
@@ -468,8 +467,8 @@ private:
     std::size_t ReadDirective(const Line& line, const ExplicitLine& markup, std::size_t text,
                               std::size_t indent) noexcept
     {
-        directive_ = RestDirectiveKindOf(markup.nameBegin,
-                                         static_cast<std::size_t>(markup.nameEnd - markup.nameBegin));
+        directive_ = RestDirectiveKindOf(
+            markup.nameBegin, static_cast<std::size_t>(markup.nameEnd - markup.nameBegin));
         switch (directive_) {
         case RestDirectiveKind::ShowsNothing:
             Enter(Mode::Hidden, indent);

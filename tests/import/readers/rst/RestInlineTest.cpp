@@ -87,24 +87,23 @@ struct SubstitutionRow {
 const SubstitutionRow SubstitutionRows[] = {
     {u"Install |project|.", 4, u"Install Harbour Clock."},
     {u"Install |project|.", 0, u"Install Harbour C."},
-    {u"|p|", 0, u"Har"},                      // three units of room: its own
+    {u"|p|", 0, u"Har"}, // three units of room: its own
     {u"|p|", 4, u"Harbour"},
     {u"|p| and |p|", 2, u"Harbo and Har"},
     {u"|P|_ and |Project|", 0, u"Harb and Harbour C"}, // the case of letters is a last resort
     {u"|version| is ``|project|``", 0, u"2.1 is |project|"},
-    {u"|link|", 30, u"the site"},                  // markup in the definition is read
+    {u"|link|", 30, u"the site"}, // markup in the definition is read
     {u"|empty|x", 0, u"|empty|x"},
 };
 
 TEST(RestInline, SubstitutionsShowTheirReplacementInTheRoomThereIs)
 {
-    const std::u16string definitions =
-        u".. |project| replace:: Harbour Clock\n"
-        u"   .. |p| replace::  Harbour  \r\n"
-        u".. |version| replace:: 2.1\n"
-        u".. |link| replace:: `the site <https://x>`_\n"
-        u".. |empty| replace::\n"
-        u".. |image| image:: badge.svg\n";
+    const std::u16string definitions = u".. |project| replace:: Harbour Clock\n"
+                                       u"   .. |p| replace::  Harbour  \r\n"
+                                       u".. |version| replace:: 2.1\n"
+                                       u".. |link| replace:: `the site <https://x>`_\n"
+                                       u".. |empty| replace::\n"
+                                       u".. |image| image:: badge.svg\n";
     RestSubstitutions substitutions;
     substitutions.Collect(definitions.data(), definitions.size());
     EXPECT_EQ(substitutions.Count(), 5u);
@@ -125,11 +124,11 @@ TEST(RestInline, SubstitutionDefinitionsBeyondTheBoundsAreLeftOut)
 {
     std::u16string definitions;
     for (std::size_t k = 0; k < RestSubstitutions::MostDefinitions + 3; ++k) {
-        definitions += u".. |n" + std::u16string(1, static_cast<char16_t>(u'A' + k)) +
-                       u"| replace:: v\n";
+        definitions +=
+            u".. |n" + std::u16string(1, static_cast<char16_t>(u'A' + k)) + u"| replace:: v\n";
     }
-    definitions += u".. |" + std::u16string(RestSubstitutions::LongestName + 1, u'x') +
-                   u"| replace:: long\n";
+    definitions +=
+        u".. |" + std::u16string(RestSubstitutions::LongestName + 1, u'x') + u"| replace:: long\n";
     RestSubstitutions substitutions;
     substitutions.Collect(definitions.data(), definitions.size());
     EXPECT_EQ(substitutions.Count(), RestSubstitutions::MostDefinitions);

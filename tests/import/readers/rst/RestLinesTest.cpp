@@ -24,10 +24,10 @@ struct AdornmentRow {
 const AdornmentRow AdornmentRows[] = {
     {u"=====", 5, u'='},
     {u"-", 1, u'-'},
-    {u"~~~~  \t", 4, u'~'},     // blanks may follow
-    {u"#*#*", 0, 0},           // one character throughout
+    {u"~~~~  \t", 4, u'~'}, // blanks may follow
+    {u"#*#*", 0, 0},        // one character throughout
     {u"== ==", 0, 0},
-    {u"aaaa", 0, 0},           // letters are no adornment
+    {u"aaaa", 0, 0},                     // letters are no adornment
     {u"\u2014\u2014\u2014\u2014", 0, 0}, // nor signs past ASCII
     {u"", 0, 0},
     {u"````", 4, u'`'},
@@ -64,13 +64,13 @@ const TableRuleRow TableRuleRows[] = {
     {u"+---+----+", true, false, 3, {0, 4, 9}},
     {u"+===+====+  ", true, false, 3, {0, 4, 9}},
     {u"+--+", true, false, 2, {0, 3}},
-    {u"+-----", true, false, 0, {}},        // no closing '+'
+    {u"+-----", true, false, 0, {}}, // no closing '+'
     {u"++", true, false, 0, {}},
     {u"+--++--+", true, false, 0, {}},
     {u"+--+ x", true, false, 0, {}},
     {u"+ + +", true, false, 0, {}},
     {u"=====  ====== ==", false, false, 3, {0, 7, 14}},
-    {u"=====", false, false, 0, {}},        // one run: a transition or an adornment
+    {u"=====", false, false, 0, {}}, // one run: a transition or an adornment
     {u"====  ----", false, false, 0, {}},
     {u"-----  ----", false, true, 2, {0, 7}},
     {u"=====", false, true, 1, {0}},
@@ -85,9 +85,9 @@ TEST(RestLines, TableRulesGiveTheirColumns)
         std::size_t columns[MostTableColumns];
         std::fill(std::begin(columns), std::end(columns), 99u);
         const std::size_t count =
-            row.grid ? GridTableBorder(line.data(), line.data() + line.size(), columns)
-                     : SimpleTableRule(line.data(), line.data() + line.size(), row.dashesToo,
-                                       columns);
+            row.grid
+                ? GridTableBorder(line.data(), line.data() + line.size(), columns)
+                : SimpleTableRule(line.data(), line.data() + line.size(), row.dashesToo, columns);
         ASSERT_EQ(count, row.count);
         for (std::size_t k = 0; k < count; ++k) {
             EXPECT_EQ(columns[k], row.columns[k]) << "column " << k;
@@ -138,8 +138,7 @@ const ExplicitRow ExplicitRows[] = {
     {u".. image:: logo.png", ExplicitMarkup::Directive, u"image", u"", u"logo.png"},
     {u".. code-block:: python", ExplicitMarkup::Directive, u"code-block", u"", u"python"},
     {u".. note::", ExplicitMarkup::Directive, u"note", u"", u""},
-    {u".. py:function:: spam(eggs)", ExplicitMarkup::Directive, u"py:function", u"",
-     u"spam(eggs)"},
+    {u".. py:function:: spam(eggs)", ExplicitMarkup::Directive, u"py:function", u"", u"spam(eggs)"},
     {u".. note ::  Text", ExplicitMarkup::Directive, u"note", u"", u"Text"},
     {u".. note:: ", ExplicitMarkup::Directive, u"note", u"", u""},
     {u".. note::x", ExplicitMarkup::Comment, u"", u"", u"note::x"},
@@ -163,8 +162,7 @@ TEST(RestLines, ExplicitMarkupTellsItsKindAndParts)
             continue;
         }
         EXPECT_EQ(Narrow(Part(markup.nameBegin, markup.nameEnd)), Narrow(row.name));
-        EXPECT_EQ(Narrow(Part(markup.directiveBegin, markup.directiveEnd)),
-                  Narrow(row.directive));
+        EXPECT_EQ(Narrow(Part(markup.directiveBegin, markup.directiveEnd)), Narrow(row.directive));
         if (row.markup != ExplicitMarkup::Target) {
             std::u16string text(markup.text, end);
             text.erase(text.find_last_not_of(u' ') + 1);
@@ -183,8 +181,8 @@ struct MarkerRow {
 const MarkerRow MarkerRows[] = {
     {u":Author: Ann", 9, 7, 0},
     {u":Version:", 9, 8, 0},
-    {u":a\\: b: c", 8, 6, 0},       // an escaped colon belongs to the name
-    {u":ref:`x` here", 0, 0, 0},    // a role
+    {u":a\\: b: c", 8, 6, 0},    // an escaped colon belongs to the name
+    {u":ref:`x` here", 0, 0, 0}, // a role
     {u": x: y", 0, 0, 0},
     {u":x :y", 0, 0, 0},
     {u"::", 0, 0, 0},
@@ -202,10 +200,10 @@ const MarkerRow MarkerRows[] = {
     {u"iv. fourth", 0, 0, 4},
     {u"#. auto", 0, 0, 3},
     {u"A. Name", 0, 0, 3},
-    {u"ab. x", 0, 0, 0},            // two letters are no numeral
+    {u"ab. x", 0, 0, 0}, // two letters are no numeral
     {u"1.5 is a number", 0, 0, 0},
     {u"(1 x", 0, 0, 0},
-    {u"1234567890. x", 0, 0, 0},    // too long
+    {u"1234567890. x", 0, 0, 0}, // too long
 };
 
 TEST(RestLines, FieldAndListMarkers)
@@ -231,14 +229,8 @@ struct NameRow {
 };
 
 const NameRow NameRows[] = {
-    {u"word rest", 4},
-    {u"snake_case_name_", 15},
-    {u"py:func:`x`", 7},
-    {u"a--b", 1},
-    {u"_x", 0},
-    {u"v2.0.", 4},
-    {u"caf\u00E9-cr\u00E8me", 10},
-    {u"x\u2014y", 1},
+    {u"word rest", 4}, {u"snake_case_name_", 15},     {u"py:func:`x`", 7}, {u"a--b", 1}, {u"_x", 0},
+    {u"v2.0.", 4},     {u"caf\u00E9-cr\u00E8me", 10}, {u"x\u2014y", 1},
 };
 
 TEST(RestLines, ReferenceNamesAreWordsWithSingleSeparators)

@@ -100,8 +100,8 @@ TEST(RestructuredText, LeavesTheTextARenderingShows)
         const std::size_t units = text.size();
         const std::u16string sentinels(8, u'#');
         text += sentinels; // the reader must stop at its count
-        SCOPED_TRACE(testing::Message() << "row " << (&row - RestRows) << ": "
-                                        << Utf8Ish(row.source));
+        SCOPED_TRACE(testing::Message()
+                     << "row " << (&row - RestRows) << ": " << Utf8Ish(row.source));
         const std::size_t length = RestructuredTextToText(text.data(), units);
         ASSERT_LE(length, units);
         EXPECT_EQ(Utf8Ish(text.substr(0, length)), Utf8Ish(row.text));
