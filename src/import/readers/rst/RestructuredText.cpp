@@ -213,6 +213,7 @@ private:
         mode_ = mode;
         modeIndent_ = indent;
         endsAtBlank_ = false;
+        untilBlank_ = false;
     }
 
     // Returns where the next line starts.
@@ -242,7 +243,7 @@ private:
         switch (mode_) {
         case Mode::Hidden:
             if (blank) {
-                return !endsAtBlank_;
+                return !endsAtBlank_ && !untilBlank_;
             }
             endsAtBlank_ = false;
             return inside;
@@ -359,6 +360,7 @@ private:
         }
         if (IsAnonymousTarget(begin, end)) {
             Enter(Mode::Hidden, indent);
+            untilBlank_ = true;
             return line.next;
         }
         if (const std::size_t count = GridTableBorder(begin, end, columns_);
@@ -458,6 +460,10 @@ private:
         }
         case ExplicitMarkup::Directive:
             return ReadDirective(line, markup, text, indent);
+        case ExplicitMarkup::Target:
+            Enter(Mode::Hidden, indent);
+            untilBlank_ = true; // as docutils reads a target: its block ends at a blank line
+            return line.next;
         default:
             Enter(Mode::Hidden, indent);
             return line.next;
@@ -694,7 +700,8 @@ private:
 
     Mode mode_ = Mode::Body;
     std::size_t modeIndent_ = 0; // the construct owns the lines indented deeper
-    bool endsAtBlank_ = false;
+    bool endsAtBlank_ = false; // ".." alone: a blank line right below ends it
+    bool untilBlank_ = false;  // a target: any blank line ends it
     RestDirectiveKind directive_ = RestDirectiveKind::Content;
     bool captionSeen_ = false;
 

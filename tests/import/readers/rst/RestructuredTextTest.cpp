@@ -33,6 +33,8 @@ const RestRow RestRows[] = {
     {u"..\n   a comment\nText", u"Text"},
     {u"..\n\n   a block quote\n", u"a block quote\n"},                // ".." alone ends at the blank line
     {u".. _install: https://x\n.. __: https://y\n__ https://z\nText", u"Text"},
+    {u".. _next:\n    https://x\n\n A quote.\n__ https://y\n\n  B quote.", u"A quote.\nB quote."}, // a target ends at a blank line
+    {u".. comment\n\n   still the comment\nText", u"Text"},                                // a comment does not
     {u".. |b| image:: https://b.svg\n   :target: https://c\n\n|b| |b|\nText |b|.", u"Text ."},
     {u".. |p| replace:: Clock\n\nThe |p| app.", u"The Clock app."},
     {u"The |p| app.\n\n.. |p| replace:: Clock\n", u"The Clock app.\n"},
