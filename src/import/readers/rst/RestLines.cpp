@@ -213,6 +213,8 @@ ExplicitLine ReadExplicitLine(const char16_t* begin, const char16_t* end) noexce
         }
         if (close < end && IsFootnoteLabel(at + 1, close) && EndsMarker(close + 1, end)) {
             line.markup = ExplicitMarkup::Footnote;
+            line.nameBegin = at;
+            line.nameEnd = close + 1;
             line.text = SkipBlanks(close + 1, end);
         }
         return line;

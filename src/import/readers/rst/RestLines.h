@@ -47,7 +47,8 @@ enum class ExplicitMarkup {
 // The parts of an explicit markup line.
 struct ExplicitLine {
     ExplicitMarkup markup = ExplicitMarkup::None;
-    const char16_t* nameBegin = nullptr; // a directive's or a substitution's name
+    const char16_t* nameBegin = nullptr; // a directive's or a substitution's name, a footnote's
+                                         // label in its brackets
     const char16_t* nameEnd = nullptr;
     const char16_t* directiveBegin = nullptr; // a substitution's directive
     const char16_t* directiveEnd = nullptr;

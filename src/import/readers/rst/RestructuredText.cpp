@@ -27,6 +27,12 @@ bool IsBlankUnit(char16_t c) noexcept
     return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f' || c == 0x1A || c == 0xA0;
 }
 
+// What indents a line: docutils reads a vertical tab and a form feed as a blank.
+bool IsIndentUnit(char16_t c) noexcept
+{
+    return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f';
+}
+
 // What the lines being read belong to, beside the body's paragraphs.
 enum class Mode {
     Body,
@@ -113,7 +119,7 @@ private:
     {
         std::size_t columns = 0;
         std::size_t at = line.begin;
-        for (; at < line.end && IsBlankUnit(t_[at]); ++at) {
+        for (; at < line.end && IsIndentUnit(t_[at]); ++at) {
             columns = t_[at] == u'\t' ? (columns / TabStop + 1) * TabStop : columns + 1;
         }
         first = at;
@@ -153,7 +159,8 @@ private:
     // a replacement may fill the room up to `limit`, the first unit not read.
     void ReadInline(std::size_t start, std::size_t limit) noexcept
     {
-        w_ = start + RestInlineToText(t_ + start, w_ - start, limit - w_, &substitutions_);
+        const std::size_t room = limit > w_ ? limit - w_ : 0;
+        w_ = start + RestInlineToText(t_ + start, w_ - start, room, &substitutions_);
     }
 
     // A title or a table row: its inline markup read alone. `last` is the last
@@ -397,7 +404,7 @@ private:
             Copy(first + 1, static_cast<std::size_t>(nameEnd - t_) + 1);
             const std::size_t text = first + marker;
             if (text < line.end) {
-                t_[w_++] = u' ';
+                t_[w_++] = t_[static_cast<std::size_t>(nameEnd - t_) + 1]; // the blank after it
             }
             OpenParagraph(indent + marker, indent, true);
             paragraphStart_ = start;
@@ -445,12 +452,8 @@ private:
             return line.next;
         case ExplicitMarkup::Footnote: {
             // ".. [1] Text" shows "[1] Text".
-            std::size_t label = static_cast<std::size_t>(markup.text - t_);
-            while (t_[label] != u'[') {
-                --label;
-            }
             const std::size_t start = w_;
-            Copy(label, text);
+            Copy(static_cast<std::size_t>(markup.nameBegin - t_), text);
             WriteItemText(text, line, indent);
             if (paragraph_) {
                 paragraphStart_ = start;
@@ -647,17 +650,28 @@ private:
             }
             return true;
         }
+        // A column starts where the top rule's run does, after a blank: text
+        // that runs over the boundary keeps the cells one. So each TAB takes
+        // the place of a blank, and the row never grows.
         std::size_t cellBegin[MostTableColumns];
         std::size_t cellEnd[MostTableColumns];
+        std::size_t cells = 0;
+        std::size_t from = first;
         const std::size_t left = line.begin + tableLead_;
-        for (std::size_t k = 0; k < columnCount_; ++k) {
-            const std::size_t from = left + columns_[k];
-            const std::size_t to = k + 1 < columnCount_ ? left + columns_[k + 1] : line.end;
-            cellBegin[k] = from < line.end ? from : line.end;
-            cellEnd[k] = to < line.end ? to : line.end;
+        for (std::size_t k = 1; k < columnCount_; ++k) {
+            const std::size_t at = left + columns_[k];
+            if (at >= line.end) {
+                break;
+            }
+            if (at > from && IsBlankUnit(t_[at - 1])) {
+                cellBegin[cells] = from;
+                cellEnd[cells++] = at;
+                from = at;
+            }
         }
-        cellBegin[0] = first < cellBegin[0] ? first : cellBegin[0];
-        WriteCells(cellBegin, cellEnd, columnCount_, line);
+        cellBegin[cells] = from;
+        cellEnd[cells++] = line.end;
+        WriteCells(cellBegin, cellEnd, cells, line);
         return true;
     }
 
@@ -700,8 +714,8 @@ private:
 
     Mode mode_ = Mode::Body;
     std::size_t modeIndent_ = 0; // the construct owns the lines indented deeper
-    bool endsAtBlank_ = false; // ".." alone: a blank line right below ends it
-    bool untilBlank_ = false;  // a target: any blank line ends it
+    bool endsAtBlank_ = false;   // ".." alone: a blank line right below ends it
+    bool untilBlank_ = false;    // a target: any blank line ends it
     RestDirectiveKind directive_ = RestDirectiveKind::Content;
     bool captionSeen_ = false;
 

@@ -69,6 +69,7 @@ const RestRow RestRows[] = {
     {u"| line one\n|   line *two*\n|\n", u"line one\nline two\n"},
     {u"term\n    definition *x*\n\n  Quoted.\n\n  -- Author\n", u"term\ndefinition x\nQuoted.\n-- Author\n"},
     {u".. [1] A *note*.\n   More.\n\nSee [1]_.", u"[1] A note.\nMore.\nSee [1]."},
+    {u".. [1]", u"[1]"},                                              // the text's end right after the label
     // Tables
     {u"+-----+--------+\n| a   | b *c*  |\n+=====+========+\n| 1   | 2      |\n|     | more   |\n+-----+--------+\nText",
      u"a\tb c\n1\t2\nmore\nText"},
@@ -76,6 +77,7 @@ const RestRow RestRows[] = {
     {u"=====  =====\nCol 1  Col 2\n=====  =====\nx      y *z*\n       w\n\n=====  =====\nText",
      u"Col 1\tCol 2\nx\ty z\nw\nText"},
     {u"  ===  ===\n  a    b\n  ===  ===\nEnd", u"a\tb\nEnd"},
+    {u"===  ===\nabcdefgh\nab   cd\n===  ===\n", u"abcdefgh\nab\tcd\n"},       // text over a column's start: one cell
     // Look-alikes and bounds
     {u"", u""},
     {u"\n\n  \n", u""},
