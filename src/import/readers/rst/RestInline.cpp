@@ -25,6 +25,23 @@ bool IsNameSeparator(char16_t c) noexcept
     return c == u'-' || c == u'.' || c == u'_' || c == u'+' || c == u':';
 }
 
+// The first units of the start-strings: most units are none, and are copied
+// without a look at what stands before them.
+bool MayStartMarkup(char16_t c) noexcept
+{
+    switch (c) {
+    case u'*':
+    case u'`':
+    case u'_':
+    case u':':
+    case u'|':
+    case u'[':
+        return true;
+    default:
+        return false;
+    }
+}
+
 class InlineReader {
 public:
     InlineReader(char16_t* text, std::size_t units, std::size_t room,
@@ -44,7 +61,7 @@ public:
                 i = Escape(i, before);
                 continue;
             }
-            if (MayPrecedeStart(before)) {
+            if (MayStartMarkup(c) && MayPrecedeStart(before)) {
                 if (const std::size_t past = Markup(i, before); past != 0) {
                     i = past;
                     before = endUnit_;
@@ -84,6 +101,9 @@ private:
     // The reference name state after `c`, which follows `before`.
     void Follow(char16_t c, char16_t before) noexcept
     {
+        if (IsAsciiAlphanumeric(c) && (name_ == Name::Valid || name_ == Name::Invalid)) {
+            return; // a name goes on: the common case
+        }
         if (IsWordUnit(c)) {
             if (name_ == Name::None) {
                 name_ = MayPrecedeStart(before) ? Name::Valid : Name::Invalid;

@@ -78,8 +78,24 @@ void RestSubstitutions::Collect(const char16_t* text, std::size_t units) noexcep
     used_ = 0;
     const char16_t* const end = text + units;
     for (const char16_t* at = text; at < end;) {
-        const SourceLine line = LineFrom(at, end);
+        // A definition's line starts with ".. |" after its indentation: the
+        // scan goes from one '|' to the next.
+        const char16_t* bar = at;
+        while (bar < end && *bar != u'|') {
+            ++bar;
+        }
+        if (bar == end) {
+            break;
+        }
+        const char16_t* start = bar;
+        while (start > text && start[-1] != u'\n' && start[-1] != u'\r') {
+            --start;
+        }
+        const SourceLine line = LineFrom(start, end);
         at = line.next;
+        if (*line.begin != u'.') {
+            continue;
+        }
         const ExplicitLine markup = ReadExplicitLine(line.begin, line.end);
         if (markup.markup != ExplicitMarkup::Substitution ||
             !IsReplace(markup.directiveBegin, markup.directiveEnd)) {
@@ -118,6 +134,16 @@ void RestSubstitutions::Add(const char16_t* name, std::size_t nameLength, const 
     definition.textLength = static_cast<std::uint16_t>(
         RestInlineToText(pool_ + definition.text, textLength, 0, nullptr));
     used_ = definition.text + definition.textLength;
+}
+
+bool RestSubstitutions::AnyLongerThanItsReference() const noexcept
+{
+    for (std::size_t i = 0; i < count_; ++i) {
+        if (definitions_[i].textLength > definitions_[i].nameLength + 2) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool RestSubstitutions::Find(const char16_t* name, std::size_t length, const char16_t*& text,

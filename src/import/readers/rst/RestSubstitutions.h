@@ -28,6 +28,9 @@ public:
 
     [[nodiscard]] std::size_t Count() const noexcept { return count_; }
 
+    // Whether some replacement is longer than its reference "|name|".
+    [[nodiscard]] bool AnyLongerThanItsReference() const noexcept;
+
 private:
     struct Definition {
         std::uint16_t name;

@@ -1,5 +1,7 @@
 #include "import/readers/rst/RestructuredText.h"
 
+#include <cstring>
+
 #include "import/readers/rst/RestCharacters.h"
 #include "import/readers/rst/RestDirectives.h"
 #include "import/readers/rst/RestInline.h"
@@ -59,7 +61,8 @@ public:
     std::size_t Read() noexcept
     {
         substitutions_.Collect(t_, n_);
-        std::size_t at = substitutions_.Count() > 0 ? LiftOutReplaceDefinitions() : 0;
+        std::size_t at =
+            substitutions_.AnyLongerThanItsReference() ? LiftOutReplaceDefinitions() : 0;
         while (at < n_) {
             at = ReadLine(LineAt(at));
         }
@@ -68,7 +71,18 @@ public:
     }
 
 private:
-    [[nodiscard]] Line LineAt(std::size_t at) const noexcept
+    // The line at `at`; the line below one is looked at before it is read, so
+    // the last line found is kept.
+    [[nodiscard]] Line LineAt(std::size_t at) noexcept
+    {
+        if (at == found_.begin && at < found_.next) {
+            return found_;
+        }
+        found_ = FindLine(at);
+        return found_;
+    }
+
+    [[nodiscard]] Line FindLine(std::size_t at) const noexcept
     {
         std::size_t end = at;
         while (end < n_ && t_[end] != u'\n' && t_[end] != u'\r') {
@@ -101,15 +115,14 @@ private:
             inDefinition = IsReplaceDefinition(t_ + first, t_ + line.end);
             definitionIndent = indent;
             if (!inDefinition) {
-                for (std::size_t k = line.begin; k < line.next; ++k) {
-                    t_[out++] = t_[k];
-                }
+                std::memmove(t_ + out, t_ + line.begin,
+                             (line.next - line.begin) * sizeof(char16_t));
+                out += line.next - line.begin;
             }
         }
         const std::size_t lift = n_ - out;
-        for (std::size_t k = out; k > 0; --k) {
-            t_[k - 1 + lift] = t_[k - 1];
-        }
+        std::memmove(t_ + lift, t_, out * sizeof(char16_t));
+        found_ = {0, 0, 0};
         return lift;
     }
 
@@ -702,6 +715,7 @@ private:
     char16_t* t_;
     std::size_t n_;
     std::size_t w_ = 0;
+    Line found_ = {0, 0, 0};
 
     RestSubstitutions substitutions_;
 
