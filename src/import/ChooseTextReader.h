@@ -7,14 +7,15 @@
 namespace zandrel {
 
 // How a text is read: as it is (converted only by its mark, as UTF-8 or as
-// OEM text), or as a web page or a Markdown file, whose markup goes and whose
-// text stays.
-enum class TextReader { AsRead, Html, Markdown };
+// OEM text), or as a web page, a Markdown or a reStructuredText file, whose
+// markup goes and whose text stays.
+enum class TextReader { AsRead, Html, Markdown, RestructuredText };
 
 // Chosen once per file, by `name` and the `count` bytes read: a name ending in
 // .htm, .html, .xhtml or .shtml, or a text that starts with "<!DOCTYPE html"
 // or "<html" (after a byte-order mark and white space, in any case), is a web
-// page; a name ending in .md, .markdown, .mdown or .mkd is Markdown.
+// page; a name ending in .md, .markdown, .mdown or .mkd is Markdown; one ending
+// in .rst or .rest is reStructuredText.
 [[nodiscard]] TextReader ChooseTextReader(const char* name, const char* bytes,
                                           std::size_t count) noexcept;
 
@@ -25,6 +26,7 @@ enum class TextReader { AsRead, Html, Markdown };
     switch (reader) {
     case TextReader::Html:
     case TextReader::Markdown:
+    case TextReader::RestructuredText:
         return ReaderInput::WideText;
     case TextReader::AsRead:
         break;

@@ -8,6 +8,7 @@
 #include "import/readers/html/HtmlCodePage.h"
 #include "import/readers/html/HtmlText.h"
 #include "import/readers/markdown/MarkdownText.h"
+#include "import/readers/rst/RestructuredText.h"
 
 namespace zandrel {
 namespace {
@@ -48,6 +49,9 @@ namespace {
         break;
     case TextReader::Markdown:
         units = MarkdownToText(wide.data(), units);
+        break;
+    case TextReader::RestructuredText:
+        units = RestructuredTextToText(wide.data(), units);
         break;
     }
     const Unmappable unmappable = encoding.kind == TextEncoding::Kind::Oem

@@ -136,6 +136,7 @@ const FolderRow SampleFolders[] = {
     {"no-description", "no matching file"}, // README, FILE_ID.DIZ, INSTALL.DOC
     {"only-in-docs", "Docs\\Readme.txt"},   // from the subtree
     {"only-in-docs\\Docs", "Readme.txt"},
+    {"rst-readme", "no matching file"},     // README.rst: see the masks for markup below
     {"shift-jis", "README.TXT"},
     {"tabs-and-blank-lines", "README.TXT"},
     {"utf16-readme", "README.TXT"},                     // UTF-16 with a byte-order mark
@@ -260,13 +261,14 @@ TEST_F(HostRunTest, CodePage932DosMasksLeaveTheDizItemAsItIs)
     ExpectDizItemUnderDosMasks();
 }
 
-// The masks of a user who catalogues source trees: a web page and a Markdown
-// file then give the text they show.
+// The masks of a user who catalogues source trees: a web page, a Markdown and
+// a reStructuredText file then give the text they show.
 TEST_F(HostRunTest, MarkupMasksImportWebPagesAndMarkdownAsText)
 {
     ASSERT_EQ(::GetACP(), 1252u) << "the expected descriptions are for code page 1252";
-    ASSERT_TRUE(SettingsRegistry::Write("README.TXT,*.TXT,README.md,*.md,index.html,*.htm,*.html", 20));
-    for (const char* folder : {"web-readme", "markdown-readme"}) {
+    ASSERT_TRUE(SettingsRegistry::Write(
+        "README.TXT,*.TXT,README.md,*.md,README.rst,*.rst,index.html,*.htm,*.html", 20));
+    for (const char* folder : {"web-readme", "markdown-readme", "rst-readme"}) {
         const HostRun run = RunHost({"import", SamplesDir() + "\\" + folder});
         EXPECT_EQ(run.exitCode, 0u);
         EXPECT_EQ(run.out, ExpectedDescription(folder) + "\r\n");
