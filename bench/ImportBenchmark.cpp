@@ -21,6 +21,7 @@
 #include "import/text/NormaliseDescriptionText.h"
 #include "import/ReadTextStart.h"
 #include "import/readers/rtf/RichText.h"
+#include "import/readers/rst/RestructuredText.h"
 #include "platform/PosixFileSource.h"
 #include "support/PathCallback.h"
 #include "support/TextPieces.h"
@@ -129,6 +130,71 @@ std::string MarkdownReadme()
     return text;
 }
 
+// A README.rst as Python projects write it: badges, an overlined title, a field
+// list, paragraphs with references, roles and literals, a list, a literal
+// block, a note, a simple table and the targets and definitions, repeated and
+// cut at the read limit.
+std::string RestructuredTextReadme()
+{
+    static const std::string section =
+        ".. image:: https://ci.example.org/harbour/badge.svg\n"
+        "   :target: https://ci.example.org/harbour\n"
+        "\n"
+        "|version| |licence|\n"
+        "\n"
+        "=============\n"
+        "Harbour Clock\n"
+        "=============\n"
+        "\n"
+        ":Author: Ann Lee\n"
+        ":Version: 2.1\n"
+        "\n"
+        "A **desktop clock** with tide tables for `the harbours of the\n"
+        "coast <https://harbour.example.org/>`_, alarms per user and a ``--quiet`` mode.\n"
+        "See INSTALL_ and :ref:`the manual <manual>` -- *snake_case* names\n"
+        "such as ``tide_table_path`` and ``__init__`` stay as written [1]_.\n"
+        "\n"
+        "Building\n"
+        "--------\n"
+        "\n"
+        "* Run ``make`` in the top folder.\n"
+        "* Install with::\n"
+        "\n"
+        "    make install PREFIX=/usr/local\n"
+        "\n"
+        ".. note:: The clock needs the tide tables of 2024.\n"
+        "\n"
+        "=======  =====\n"
+        "Port     High\n"
+        "=======  =====\n"
+        "Harwich  12:04\n"
+        "=======  =====\n"
+        "\n"
+        ".. _INSTALL: INSTALL.rst\n"
+        ".. |version| image:: https://img.example.org/v.svg\n"
+        ".. |licence| replace:: MIT\n"
+        "\n";
+    std::string text;
+    while (text.size() < ReadLimit) {
+        text += section;
+    }
+    text.resize(ReadLimit);
+    return text;
+}
+
+// The reStructuredText reader alone, on the text already decoded to wide text.
+void BM_RestructuredTextToText(benchmark::State& state, const std::string& source)
+{
+    const std::u16string readme(source.begin(), source.end()); // ASCII
+    std::u16string text;
+    for (auto _ : state) {
+        text = readme;
+        benchmark::DoNotOptimize(RestructuredTextToText(text.data(), text.size()));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * source.size()));
+}
+
 // A generated manual page as documentation trees hold them: a head with its
 // meta tags, style and script, then paragraphs with links, character
 // references, a table and a pre block, cut at the read limit.
@@ -215,6 +281,8 @@ void BM_RichTextToWide(benchmark::State& state, const std::string& source)
 
 BENCHMARK_CAPTURE(BM_ConvertReadText, ascii, TypicalText());
 BENCHMARK_CAPTURE(BM_ConvertReadText, markdown, MarkdownReadme(), "README.md");
+BENCHMARK_CAPTURE(BM_ConvertReadText, restructured_text, RestructuredTextReadme(), "README.rst");
+BENCHMARK_CAPTURE(BM_RestructuredTextToText, readme, RestructuredTextReadme());
 BENCHMARK_CAPTURE(BM_ConvertReadText, utf8, Utf8Text());
 BENCHMARK_CAPTURE(BM_ConvertReadText, html, WebPage()); // chosen by its start
 BENCHMARK_CAPTURE(BM_HtmlToText, page, WebPage());

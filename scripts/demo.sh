@@ -64,12 +64,12 @@ settings_key='HKCU\Software\Marrowick\Quorbit\Plugins\ZandrelPlugin'
 show_import 'FileMasks "README.TXT,*.TXT,FILE_ID.DIZ,*.NFO"; quorbit-host import samples/dos-file-id-diz' \
   1252 dos-file-id-diz
 
-# Web pages, Markdown files and Rich Text documents: a user who catalogues
-# source trees and CD-ROMs adds their names to the masks. The plug-in reads
-# them as a browser, a Markdown renderer or a word processor shows them: the
-# title first, no tags, no markup.
-masks='README.TXT,*.TXT,README.md,*.md,index.html,*.htm,*.html,README.RTF,*.rtf'
+# Web pages, Markdown, reStructuredText and Rich Text files: a user who
+# catalogues source trees and CD-ROMs adds their names to the masks. The
+# plug-in reads them as a browser, a renderer or a word processor shows them:
+# the title first, no tags, no markup.
+masks='README.TXT,*.TXT,README.md,*.md,README.rst,*.rst,index.html,*.htm,*.html,README.RTF,*.rtf'
 "$WINE" reg add "$settings_key" /v FileMasks /t REG_SZ /d "$masks" /f </dev/null >/dev/null 2>&1
-for item in web-readme markdown-readme rtf-readme; do
+for item in web-readme markdown-readme rst-readme rtf-readme; do
   show_import "FileMasks \"$masks\"; quorbit-host import samples/$item" 1252 "$item"
 done

@@ -13,8 +13,10 @@ using namespace std::string_view_literals;
 
 constexpr std::string_view HtmlEndings[] = {".HTM"sv, ".HTML"sv, ".XHTML"sv, ".SHTML"sv};
 constexpr std::string_view MarkdownEndings[] = {".MD"sv, ".MARKDOWN"sv, ".MDOWN"sv, ".MKD"sv};
+constexpr std::string_view RestructuredTextEndings[] = {".RST"sv, ".REST"sv};
 
-bool EndsWithOneOf(std::string_view name, const std::string_view (&endings)[4]) noexcept
+template <std::size_t Count>
+bool EndsWithOneOf(std::string_view name, const std::string_view (&endings)[Count]) noexcept
 {
     for (const std::string_view ending : endings) {
         if (NameEndsWith(name, ending)) {
@@ -95,7 +97,11 @@ TextReader ChooseTextReader(const char* name, const char* bytes, std::size_t cou
     if (EndsWithOneOf(text, HtmlEndings) || StartsLikeHtml(bytes, count)) {
         return TextReader::Html;
     }
-    return EndsWithOneOf(text, MarkdownEndings) ? TextReader::Markdown : TextReader::AsRead;
+    if (EndsWithOneOf(text, MarkdownEndings)) {
+        return TextReader::Markdown;
+    }
+    return EndsWithOneOf(text, RestructuredTextEndings) ? TextReader::RestructuredText
+                                                        : TextReader::AsRead;
 }
 
 } // namespace zandrel

@@ -8,6 +8,7 @@
 #include "import/readers/html/HtmlCodePage.h"
 #include "import/readers/html/HtmlText.h"
 #include "import/readers/markdown/MarkdownText.h"
+#include "import/readers/rst/RestructuredText.h"
 #include "import/readers/rtf/RichText.h"
 
 namespace zandrel {
@@ -49,6 +50,9 @@ namespace {
         break;
     case TextReader::Markdown:
         units = MarkdownToText(wide.data(), units);
+        break;
+    case TextReader::RestructuredText:
+        units = RestructuredTextToText(wide.data(), units);
         break;
     case TextReader::RichText:
         units = RichTextToWide(text.data(), bytesRead, wide.data(), wide.size());

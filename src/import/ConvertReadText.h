@@ -13,7 +13,8 @@ namespace zandrel {
 // a web page declares, UTF-8, a .DIZ or .NFO file's OEM text, the ANSI code
 // page). A text that needs neither a reader nor a conversion is left exactly
 // as read; any other takes one trip through wide text: decoded, read there by
-// its reader (a web page or a Markdown file gives the text it shows), and
+// its reader (a web page, a Markdown or a reStructuredText file gives the
+// text it shows), and
 // converted back to the ANSI code page.
 void ConvertReadText(ReadBuffer& text, std::size_t bytesRead, const char* name) noexcept;
 

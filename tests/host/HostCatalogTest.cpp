@@ -136,6 +136,7 @@ const FolderRow SampleFolders[] = {
     {"no-description", "no matching file"}, // README, FILE_ID.DIZ, INSTALL.DOC
     {"only-in-docs", "Docs\\Readme.txt"},   // from the subtree
     {"only-in-docs\\Docs", "Readme.txt"},
+    {"rst-readme", "no matching file"},     // README.rst: see the masks for markup below
     {"rtf-readme", "no matching file"},     // README.RTF: see the masks for markup below
     {"shift-jis", "README.TXT"},
     {"tabs-and-blank-lines", "README.TXT"},
@@ -179,7 +180,7 @@ void ExpectCatalogOfSamples(const HostRun& run)
     }
     EXPECT_EQ(described, 14u);
     EXPECT_TRUE(std::regex_match(
-        catalog.summary, std::regex("21 folders, 14 descriptions imported in [0-9]+\\.[0-9]{3} s")))
+        catalog.summary, std::regex("22 folders, 14 descriptions imported in [0-9]+\\.[0-9]{3} s")))
         << catalog.summary;
 }
 
@@ -223,8 +224,8 @@ TEST_F(HostRunTest, ProgressLinesGoToStandardErrorOnly)
     // The same catalog, apart from the time taken.
     const std::regex time(" in [0-9.]+ s\r\n$");
     EXPECT_EQ(std::regex_replace(chatty.out, time, ""), std::regex_replace(quiet.out, time, ""));
-    EXPECT_NE(chatty.err.find("catalog: 21 folders found, "), std::string::npos) << chatty.err;
-    EXPECT_NE(chatty.err.find("catalog: 21 of 21 folders done, 14 descriptions imported, "),
+    EXPECT_NE(chatty.err.find("catalog: 22 folders found, "), std::string::npos) << chatty.err;
+    EXPECT_NE(chatty.err.find("catalog: 22 of 22 folders done, 14 descriptions imported, "),
               std::string::npos)
         << chatty.err;
 }
@@ -261,14 +262,14 @@ TEST_F(HostRunTest, CodePage932DosMasksLeaveTheDizItemAsItIs)
     ExpectDizItemUnderDosMasks();
 }
 
-// The masks of a user who catalogues source trees: a web page, a Markdown
-// file and a Rich Text document then give the text they show.
+// The masks of a user who catalogues source trees: a web page, a Markdown and
+// a reStructuredText file and a Rich Text document then give the text they show.
 TEST_F(HostRunTest, MarkupMasksImportWebPagesAndMarkdownAsText)
 {
     ASSERT_EQ(::GetACP(), 1252u) << "the expected descriptions are for code page 1252";
     ASSERT_TRUE(SettingsRegistry::Write(
-        "README.TXT,*.TXT,README.md,*.md,index.html,*.htm,*.html,README.RTF,*.rtf", 20));
-    for (const char* folder : {"web-readme", "markdown-readme", "rtf-readme"}) {
+        "README.TXT,*.TXT,README.md,*.md,README.rst,*.rst,index.html,*.htm,*.html,README.RTF,*.rtf", 20));
+    for (const char* folder : {"web-readme", "markdown-readme", "rst-readme", "rtf-readme"}) {
         const HostRun run = RunHost({"import", SamplesDir() + "\\" + folder});
         EXPECT_EQ(run.exitCode, 0u);
         EXPECT_EQ(run.out, ExpectedDescription(folder) + "\r\n");

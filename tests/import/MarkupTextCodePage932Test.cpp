@@ -1,4 +1,4 @@
-// The web pages and Markdown files of MarkupTextRows.h under the real code
+// The web pages, Markdown and reStructuredText files of MarkupTextRows.h under the real code
 // page 932: the same text, Japanese kept, and the rows' other expectations
 // where a character becomes another in Shift-JIS.
 
@@ -35,6 +35,11 @@ TEST_F(MarkupFile932, WebPagesGiveTheirText)
 TEST_F(MarkupFile932, MarkdownFilesGiveTheirText)
 {
     ExpectRows(std::begin(test::MarkdownTextRows), std::end(test::MarkdownTextRows));
+}
+
+TEST_F(MarkupFile932, RestructuredTextFilesGiveTheirText)
+{
+    ExpectRows(std::begin(test::RestructuredTextRows), std::end(test::RestructuredTextRows));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// Web pages and Markdown files imported as the export does: natively with the
+// Web pages, Markdown and reStructuredText files imported as the export does: natively with the
 // stand-in, and under Wine with code page 1252.
 
 #if defined(_WIN32)
@@ -46,6 +46,11 @@ TEST_F(MarkupFile, WebPagesGiveTheirText)
 TEST_F(MarkupFile, MarkdownFilesGiveTheirText)
 {
     ExpectRows(std::begin(test::MarkdownTextRows), std::end(test::MarkdownTextRows));
+}
+
+TEST_F(MarkupFile, RestructuredTextFilesGiveTheirText)
+{
+    ExpectRows(std::begin(test::RestructuredTextRows), std::end(test::RestructuredTextRows));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// Starts of real web pages and Markdown files, and texts that only look like
+// Starts of real web pages, Markdown and reStructuredText files, and texts that only look like
 // them, with the description each gives through the whole import (line limit
 // off). `expected` holds for code page 1252 and the native stand-in, where a
 // row says nothing else; `expected932` for code page 932 where it differs.
@@ -510,6 +510,180 @@ inline constexpr MarkupTextRow MarkdownTextRows[] = {
      "\n"
      "[link](x) my_long_name &amp; <b>\n",
      "# Tide *Tables*\r\n[link](x) my_long_name &amp; <b>"},
+};
+
+// reStructuredText files: a name ending in .rst or .rest.
+inline constexpr MarkupTextRow RestructuredTextRows[] = {
+    {"rst_title_badges_field_list", "README.rst",
+     ".. image:: https://ci.example.org/tide/badge.svg\n"
+     "   :target: https://ci.example.org/tide\n"
+     "\n"
+     "===========\n"
+     "Tide Tables\n"
+     "===========\n"
+     "\n"
+     ":Author: Ann Lee\n"
+     "\n"
+     "High water at **noon**; see `the tables <https://tide.example.org/>`_.\n",
+     "Tide Tables\r\nAuthor: Ann Lee\r\nHigh water at noon; see the tables."},
+    // Starts of README files found on a Linux system.
+    {"rst_jansson_image_badges_list_code_block", "README.rst",
+     "Jansson README\n"
+     "==============\n"
+     "\n"
+     ".. image:: https://github.com/akheron/jansson/workflows/tests/badge.svg\n"
+     "  :target: https://github.com/akheron/jansson/actions\n"
+     "\n"
+     ".. image:: https://ci.appveyor.com/api/projects/status/lmhkkc4q8cwc65ko\n"
+     "  :target: https://ci.appveyor.com/project/akheron/jansson\n"
+     "\n"
+     ".. image:: https://coveralls.io/repos/akheron/jansson/badge.png?branch=master\n"
+     "  :target: https://coveralls.io/r/akheron/jansson?branch=master\n"
+     "\n"
+     "Jansson_ is a C library for encoding, decoding and manipulating JSON\n"
+     "data. Its main features and design principles are:\n"
+     "\n"
+     "- Simple and intuitive API and data model\n"
+     "\n"
+     "- `Comprehensive documentation`_\n"
+     "\n"
+     "- No dependencies on other libraries\n"
+     "\n"
+     "- Full Unicode support (UTF-8)\n"
+     "\n"
+     "- Extensive test suite\n"
+     "\n"
+     "Jansson is licensed under the `MIT license`_; see LICENSE in the\n"
+     "source distribution for details.\n"
+     "\n"
+     "\n"
+     "Compilation and Installation\n"
+     "----------------------------\n"
+     "\n"
+     "You can download and install Jansson using the `vcpkg <https://github.com/Microsoft/vcpkg/>`_ dependency manager:\n"
+     "\n"
+     ".. code-block:: bash\n"
+     "\n"
+     "    git clone https://github.com/Microsoft/vcpkg.git\n"
+     "    cd vcpkg\n"
+     "    ./bootstrap-vcpkg.sh\n"
+     "    ./vcpkg integrate install\n",
+     "Jansson README\r\nJansson is a C library for encoding, decoding and manipulating JSON\r\ndata. Its main features and design principles are:\r\n- Simple and intuitive API and data model\r\n- Comprehensive documentation\r\n- No dependencies on other libraries\r\n- Full Unicode support (UTF-8)\r\n- Extensive test suite\r\nJansson is licensed under the MIT license; see LICENSE in the\r\nsource distribution for details.\r\nCompilation and Installation\r\nYou can download and install Jansson using the vcpkg dependency manager:\r\ngit clone https://github.com/Microsoft/vcpkg.git\r\ncd vcpkg\r\n./bootstrap-vcpkg.sh\r\n./vcpkg integrate install"},
+    {"rst_kombu_overlined_title_substitution_badges_docinfo", "README.rst",
+     "========================================\n"
+     " kombu - Messaging library for Python\n"
+     "========================================\n"
+     "\n"
+     "|build-status| |coverage| |license| |wheel| |pyversion| |pyimp| |downloads|\n"
+     "\n"
+     ":Version: 5.2.4\n"
+     ":Documentation: https://kombu.readthedocs.io/\n"
+     ":Download: https://pypi.org/project/kombu/\n"
+     ":Source: https://github.com/celery/kombu/\n"
+     ":Keywords: messaging, amqp, rabbitmq, redis, mongodb, python, queue\n"
+     "\n"
+     "About\n"
+     "=====\n"
+     "\n"
+     "`Kombu` is a messaging library for Python.\n"
+     "\n"
+     "The aim of `Kombu` is to make messaging in Python as easy as possible by\n"
+     "providing an idiomatic high-level interface for the AMQ protocol, and also\n"
+     "provide proven and tested solutions to common messaging problems.\n"
+     "\n"
+     "`AMQP`_ is the Advanced Message Queuing Protocol, an open standard protocol\n"
+     "for message orientation, queuing, routing, reliability and security,\n"
+     "for which the `RabbitMQ`_ messaging server is the most popular implementation.\n"
+     "\n"
+     "Features\n"
+     "========\n"
+     "\n"
+     "* Allows application authors to support several message server\n",
+     "kombu - Messaging library for Python\r\nVersion: 5.2.4\r\nDocumentation: https://kombu.readthedocs.io/\r\nDownload: https://pypi.org/project/kombu/\r\nSource: https://github.com/celery/kombu/\r\nKeywords: messaging, amqp, rabbitmq, redis, mongodb, python, queue\r\nAbout\r\nKombu is a messaging library for Python.\r\nThe aim of Kombu is to make messaging in Python as easy as possible by\r\nproviding an idiomatic high-level interface for the AMQ protocol, and also\r\nprovide proven and tested solutions to common messaging problems.\r\nAMQP is the Advanced Message Queuing Protocol, an open standard protocol\r\nfor message orientation, queuing, routing, reliability and security,\r\nfor which the RabbitMQ messaging server is the most popular implementation.\r\nFeatures\r\n* Allows application authors to support several message server"},
+    {"rst_pyjwt_badges_grid_table_with_substitution_cell", "README.rst",
+     "PyJWT\n"
+     "=====\n"
+     "\n"
+     ".. image:: https://github.com/jpadilla/pyjwt/workflows/CI/badge.svg\n"
+     "   :target: https://github.com/jpadilla/pyjwt/actions?query=workflow%3ACI\n"
+     "\n"
+     ".. image:: https://img.shields.io/pypi/v/pyjwt.svg\n"
+     "   :target: https://pypi.python.org/pypi/pyjwt\n"
+     "\n"
+     "A Python implementation of `RFC 7519 <https://tools.ietf.org/html/rfc7519>`_. Original implementation was written by `@progrium <https://github.com/progrium>`_.\n"
+     "\n"
+     "Sponsor\n"
+     "-------\n"
+     "\n"
+     "+--------------+-------------------------------------------------------+\n"
+     "| |auth0-logo| | If you want to quickly add secure token-based         |\n"
+     "|              | authentication, see `auth0.com <https://auth0.com>`_. |\n"
+     "+--------------+-------------------------------------------------------+\n"
+     "\n"
+     ".. |auth0-logo| image:: https://user-images.githubusercontent.com/83319/31722733-de95bbde-b3ea-11e7-96bf-4f4e8f915588.png\n"
+     "\n"
+     "Installing\n"
+     "----------\n"
+     "\n"
+     "Install with **pip**:\n"
+     "\n"
+     ".. code-block:: console\n"
+     "\n"
+     "    $ pip install PyJWT\n",
+     "PyJWT\r\nA Python implementation of RFC 7519. Original implementation was written by @progrium.\r\nSponsor\r\nIf you want to quickly add secure token-based\r\nauthentication, see auth0.com.\r\nInstalling\r\nInstall with pip:\r\n$ pip install PyJWT"},
+    {"rst_comment_raw_contents_note_literal_replace", "guide.rest",
+     ".. This comment, and the raw block below, show nothing.\n"
+     "   Nor this line of it.\n"
+     "\n"
+     ".. raw:: html\n"
+     "\n"
+     "    <p align=\"center\"><img src=\"logo.png\"></p>\n"
+     "\n"
+     "|project| guide\n"
+     "===============\n"
+     "\n"
+     ".. contents:: On this page\n"
+     "   :depth: 2\n"
+     "\n"
+     ".. note:: Keep ``snake_case_name``, *args, __init__ and 2 * 3 * 4 as written.\n"
+     "\n"
+     "Run it so::\n"
+     "\n"
+     "    tide --port *all*\n"
+     "\n"
+     "=======  =======\n"
+     "Port     High\n"
+     "=======  =======\n"
+     "Harwich  12:04\n"
+     "=======  =======\n"
+     "\n"
+     ".. |project| replace:: Tide Tables\n",
+     "Tide Tables guide\r\nKeep snake_case_name, *args, __init__ and 2 * 3 * 4 as written.\r\nRun it so:\r\ntide --port *all*\r\nPort\tHigh\r\nHarwich\t12:04"},
+    // Read as UTF-8: the letters are the same in code page 1252, and the
+    // default character in code page 932.
+    {"rst_utf8_accents_crlf", "LISEZMOI.RST",
+     "Caf\xC3\xA9 Lumi\xC3\xA8re\r\n"
+     "~~~~~~~~~~~~\r\n"
+     "\r\n"
+     "Recettes pour *cr\xC3\xAApes* et **g\xC3\xA2teaux**, \xC3\xA9t\xC3\xA9.\r\n",
+     "Caf\xE9 Lumi\xE8re\r\nRecettes pour cr\xEApes et g\xE2teaux, \xE9t\xE9.",
+     "Cafe Lumiere\r\nRecettes pour crepes et gateaux, ete."},
+    // Shift-JIS without a mark, not UTF-8: under code page 932 the trail bytes
+    // '|', '_' and '`' of "\x83\x7C" (po), "\x83\x5F" (da) and "\x83\x60" (chi)
+    // are halves of letters; in a single-byte code page they end markup.
+    {"rst_shift_jis_trail_bytes_are_no_markup", "README.rst",
+     "\x83\x7C\x83\x5F\n"
+     "====\n"
+     "`x\x83\x60 and name\x83\x5F here\n",
+     "\x83\x7C\x83\x5F\r\nx\x83 and name\x83 here",
+     "\x83\x7C\x83\x5F\r\n`x\x83\x60 and name\x83\x5F here"},
+    // Look-alikes in a plain file stay as read.
+    {"rst_look_alike_in_a_plain_file_unchanged", "README.TXT",
+     "Tide Tables\n"
+     "===========\n"
+     "\n"
+     ".. note:: |x| and *y* and name_\n",
+     "Tide Tables\r\n===========\r\n.. note:: |x| and *y* and name_"},
 };
 
 // clang-format on

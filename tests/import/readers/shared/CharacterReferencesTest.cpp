@@ -117,6 +117,10 @@ const ReaderRow ReaderRows[] = {
     {"notes.MARKDOWN", "", TextReader::Markdown},
     {"a.mdown", "", TextReader::Markdown},
     {"a.mkd", "", TextReader::Markdown},
+    {"README.rst", "Title\n=====", TextReader::RestructuredText},
+    {"docs\\INDEX.RST", "", TextReader::RestructuredText},
+    {"notes.Rest", "", TextReader::RestructuredText},
+    {"README.rst", "<html>", TextReader::Html}, // a web page by its start, whatever its name
     // Look-alikes stay as read.
     {"README.TXT", "<htmlx>", TextReader::AsRead},
     {"README.TXT", "<html", TextReader::AsRead}, // the read ends inside the word
@@ -126,6 +130,11 @@ const ReaderRow ReaderRows[] = {
     {"README.TXT", "# heading and **stars**", TextReader::AsRead},
     {"README.HTM.TXT", "", TextReader::AsRead},
     {"README.mdx", "", TextReader::AsRead},
+    {"README.TXT", ".. note::\n\n   |x| ====", TextReader::AsRead},
+    {"README.rst.txt", "", TextReader::AsRead},
+    {"README.rs", "", TextReader::AsRead},
+    {"README.restx", "", TextReader::AsRead},
+    {"rst", "", TextReader::AsRead},
     {"FILE_ID.DIZ", "", TextReader::AsRead},
 };
 

@@ -1,0 +1,108 @@
+#pragma once
+// The character classes that reStructuredText's rules name, on UTF-16 code
+// units (docutils' reStructuredText reference, "Inline markup recognition
+// rules" and "Sections").
+
+namespace zandrel::rst {
+
+constexpr bool IsSpaceOrTab(char16_t c) noexcept
+{
+    return c == u' ' || c == u'\t';
+}
+
+// White space as the inline rules see it; the line break counts.
+constexpr bool IsWhiteSpace(char16_t c) noexcept
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f' || c == u'\v' ||
+           c == 0x00A0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F ||
+           c == 0x205F || c == 0x3000;
+}
+
+constexpr bool IsAsciiAlphanumeric(char16_t c) noexcept
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+}
+
+// Punctuation past ASCII, in the blocks a README uses: Latin-1's signs, general
+// punctuation, CJK and full-width punctuation. Openers and closers are not told
+// apart: either may stand before a start-string or after an end-string.
+constexpr bool IsWidePunctuation(char16_t c) noexcept
+{
+    return c == 0x00A1 || c == 0x00A7 || c == 0x00AB || c == 0x00B6 || c == 0x00B7 || c == 0x00BB ||
+           c == 0x00BF || (c >= 0x2010 && c <= 0x2027) || (c >= 0x2030 && c <= 0x205E) ||
+           (c >= 0x3001 && c <= 0x3003) || (c >= 0x3008 && c <= 0x3011) ||
+           (c >= 0x3014 && c <= 0x301F) || (c >= 0xFF01 && c <= 0xFF0F) ||
+           (c >= 0xFF1A && c <= 0xFF20) || (c >= 0xFF3B && c <= 0xFF40) ||
+           (c >= 0xFF5B && c <= 0xFF65);
+}
+
+// A letter or digit of a reference name: ASCII's, and any unit past ASCII that
+// is neither white space nor punctuation.
+constexpr bool IsWordUnit(char16_t c) noexcept
+{
+    return IsAsciiAlphanumeric(c) || (c >= 0x80 && !IsWhiteSpace(c) && !IsWidePunctuation(c));
+}
+
+// What may stand before an inline start-string (the start of the text, passed
+// as '\n', counts as white space).
+constexpr bool MayPrecedeStart(char16_t c) noexcept
+{
+    return IsWhiteSpace(c) || c == u'-' || c == u':' || c == u'/' || c == u'\'' || c == u'"' ||
+           c == u'<' || c == u'(' || c == u'[' || c == u'{' || IsWidePunctuation(c);
+}
+
+// What may follow an inline end-string (the end of the text, passed as '\n').
+constexpr bool MayFollowEnd(char16_t c) noexcept
+{
+    return IsWhiteSpace(c) || c == u'-' || c == u'.' || c == u',' || c == u':' || c == u';' ||
+           c == u'!' || c == u'?' || c == u'\\' || c == u'/' || c == u'\'' || c == u'"' ||
+           c == u')' || c == u']' || c == u'}' || c == u'>' || IsWidePunctuation(c);
+}
+
+// The closer that, right after a start-string, keeps the opener before it from
+// starting markup: "*" in quotes, (*) and <*> stay as written.
+constexpr char16_t CloserOf(char16_t opener) noexcept
+{
+    switch (opener) {
+    case u'\'':
+        return u'\'';
+    case u'"':
+        return u'"';
+    case u'(':
+        return u')';
+    case u'[':
+        return u']';
+    case u'{':
+        return u'}';
+    case u'<':
+        return u'>';
+    case 0x00AB:
+        return 0x00BB;
+    case 0x2018:
+        return 0x2019;
+    case 0x201C:
+        return 0x201D;
+    default:
+        return 0;
+    }
+}
+
+// The printable ASCII characters that are not letters or digits: the ones
+// a section adornment or a transition is made of.
+constexpr bool IsAdornmentCharacter(char16_t c) noexcept
+{
+    return (c >= u'!' && c <= u'/') || (c >= u':' && c <= u'@') || (c >= u'[' && c <= u'`') ||
+           (c >= u'{' && c <= u'~');
+}
+
+// Whether the unit takes two columns: East Asian wide and full-width letters,
+// as docutils measures a title against its underline.
+constexpr bool IsWideColumn(char16_t c) noexcept
+{
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+           (c >= 0xFFE0 && c <= 0xFFE6);
+}
+
+} // namespace zandrel::rst

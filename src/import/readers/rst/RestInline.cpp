@@ -1,0 +1,431 @@
+#include "import/readers/rst/RestInline.h"
+
+#include "import/readers/rst/RestCharacters.h"
+#include "import/readers/rst/RestLines.h"
+#include "import/readers/rst/RestSubstitutions.h"
+
+namespace zandrel {
+namespace {
+
+using namespace rst;
+
+constexpr std::size_t LongestFootnoteLabel = 64;
+
+// The end-strings searched for. Whether a unit ends markup of a kind depends
+// only on the units around it, so the first end found from a position answers
+// every later start before it: each kind's search moves forward only.
+enum EndKind { Literal, Strong, Emphasis, Interpreted, Substitution, EndKinds };
+
+// A simple reference name being read ("name_"): whether its start may start
+// markup, and whether a separator ('-', '.', '_', '+', ':') was read last.
+enum class Name { None, Valid, ValidSeparator, Invalid, InvalidSeparator };
+
+bool IsNameSeparator(char16_t c) noexcept
+{
+    return c == u'-' || c == u'.' || c == u'_' || c == u'+' || c == u':';
+}
+
+// The first units of the start-strings: most units are none, and are copied
+// without a look at what stands before them.
+bool MayStartMarkup(char16_t c) noexcept
+{
+    switch (c) {
+    case u'*':
+    case u'`':
+    case u'_':
+    case u':':
+    case u'|':
+    case u'[':
+        return true;
+    default:
+        return false;
+    }
+}
+
+class InlineReader {
+public:
+    InlineReader(char16_t* text, std::size_t units, std::size_t room,
+                 const RestSubstitutions* substitutions) noexcept
+        : t_(text), n_(units), capacity_(units + room), substitutions_(substitutions)
+    {
+        ForgetEnds();
+    }
+
+    std::size_t Read() noexcept
+    {
+        std::size_t i = 0;
+        char16_t before = u'\n'; // the unit before i as written, the start counting as a break
+        while (i < n_) {
+            const char16_t c = t_[i];
+            if (c == u'\\') {
+                i = Escape(i, before);
+                continue;
+            }
+            if (MayStartMarkup(c) && MayPrecedeStart(before)) {
+                if (const std::size_t past = Markup(i, before); past != 0) {
+                    i = past;
+                    before = endUnit_;
+                    name_ = Name::None;
+                    continue;
+                }
+            }
+            if (c == u'_' && name_ == Name::Valid) {
+                const std::size_t underscores = At(i + 1) == u'_' ? 2 : 1;
+                const char16_t after = At(i + underscores);
+                if (after != u'_' && MayFollowEnd(after)) {
+                    i += underscores; // "name_" and "name__" show the name
+                    before = u'_';
+                    name_ = Name::None;
+                    continue;
+                }
+            }
+            Follow(c, before);
+            t_[w_++] = c;
+            before = c;
+            ++i;
+        }
+        return w_;
+    }
+
+private:
+    [[nodiscard]] char16_t At(std::size_t at) const noexcept { return at < n_ ? t_[at] : u'\n'; }
+
+    void ForgetEnds() noexcept
+    {
+        for (std::size_t k = 0; k < EndKinds; ++k) {
+            searchedFrom_[k] = static_cast<std::size_t>(-1);
+            found_[k] = 0;
+        }
+    }
+
+    // The reference name state after `c`, which follows `before`.
+    void Follow(char16_t c, char16_t before) noexcept
+    {
+        if (IsAsciiAlphanumeric(c) && (name_ == Name::Valid || name_ == Name::Invalid)) {
+            return; // a name goes on: the common case
+        }
+        if (IsWordUnit(c)) {
+            if (name_ == Name::None) {
+                name_ = MayPrecedeStart(before) ? Name::Valid : Name::Invalid;
+            } else if (name_ == Name::ValidSeparator) {
+                name_ = Name::Valid;
+            } else if (name_ == Name::InvalidSeparator) {
+                name_ = Name::Invalid;
+            }
+        } else if (IsNameSeparator(c) && name_ == Name::Valid) {
+            name_ = Name::ValidSeparator;
+        } else if (IsNameSeparator(c) && name_ == Name::Invalid) {
+            name_ = Name::InvalidSeparator;
+        } else {
+            name_ = Name::None;
+        }
+    }
+
+    // A backslash: the character after it shows as itself, white space after
+    // it shows nothing; a break after it stays. Returns where reading goes on.
+    std::size_t Escape(std::size_t i, char16_t& before) noexcept
+    {
+        if (i + 1 == n_) {
+            return i + 1; // it escapes nothing
+        }
+        const char16_t e = t_[i + 1];
+        if (e == u'\n') {
+            return i + 1;
+        }
+        name_ = IsWordUnit(e) ? Name::Invalid : Name::None;
+        before = e;
+        if (!IsWhiteSpace(e)) {
+            t_[w_++] = e;
+        }
+        return i + 2;
+    }
+
+    // Whether the end-string unit at `at` is escaped: an odd run of
+    // backslashes before it, after `floor`.
+    [[nodiscard]] bool Escaped(std::size_t at, std::size_t floor) const noexcept
+    {
+        std::size_t run = 0;
+        while (at > floor && t_[at - 1] == u'\\') {
+            --at;
+            ++run;
+        }
+        return run % 2 == 1;
+    }
+
+    // The units that follow the end-string of interpreted text at `at` before
+    // the end suffix: "_", "__" or ":role:"; None where no suffix fits.
+    [[nodiscard]] std::size_t InterpretedSuffix(std::size_t at) const noexcept
+    {
+        constexpr std::size_t None = static_cast<std::size_t>(-1);
+        if (MayFollowEnd(At(at)) && At(at) != u':') {
+            return 0;
+        }
+        if (At(at) == u'_') {
+            const std::size_t length = At(at + 1) == u'_' ? 2 : 1;
+            return MayFollowEnd(At(at + length)) ? length : None;
+        }
+        if (At(at) == u':') {
+            const char16_t* const name = t_ + at + 1;
+            const char16_t* const nameEnd = SimpleNameEnd(name, t_ + n_);
+            const std::size_t close = static_cast<std::size_t>(nameEnd - t_);
+            if (nameEnd > name && At(close) == u':' && MayFollowEnd(At(close + 1))) {
+                return close + 1 - at;
+            }
+            return MayFollowEnd(At(at + 1)) ? 0 : None; // "`text`: more"
+        }
+        return None;
+    }
+
+    // Whether an end-string of `kind` stands at `at`.
+    [[nodiscard]] bool EndsAt(EndKind kind, std::size_t at, std::size_t floor) const noexcept
+    {
+        if (IsWhiteSpace(t_[at - 1])) {
+            return false;
+        }
+        switch (kind) {
+        case Literal:
+            return t_[at] == u'`' && At(at + 1) == u'`' && MayFollowEnd(At(at + 2));
+        case Strong:
+            return t_[at] == u'*' && At(at + 1) == u'*' && !Escaped(at, floor) &&
+                   MayFollowEnd(At(at + 2));
+        case Emphasis:
+            return t_[at] == u'*' && !Escaped(at, floor) && MayFollowEnd(At(at + 1));
+        case Interpreted:
+            return t_[at] == u'`' && !Escaped(at, floor) &&
+                   InterpretedSuffix(at + 1) != static_cast<std::size_t>(-1);
+        case Substitution:
+            if (t_[at] != u'|' || Escaped(at, floor)) {
+                return false;
+            }
+            {
+                const std::size_t length = At(at + 1) == u'_' ? (At(at + 2) == u'_' ? 2 : 1) : 0;
+                return MayFollowEnd(At(at + 1 + length));
+            }
+        default:
+            return false;
+        }
+    }
+
+    // The first end-string of `kind` from `from` on, n_ where there is none.
+    std::size_t FindEnd(EndKind kind, std::size_t from, std::size_t floor) noexcept
+    {
+        if (searchedFrom_[kind] <= from && found_[kind] >= from) {
+            return found_[kind];
+        }
+        std::size_t at = from;
+        while (at < n_ && !EndsAt(kind, at, floor)) {
+            ++at;
+        }
+        searchedFrom_[kind] = from;
+        found_[kind] = at;
+        return at;
+    }
+
+    // Whether the start-string [i, i + length) may start markup: white space
+    // may not follow it, nor the closer of an opener before it.
+    [[nodiscard]] bool Starts(std::size_t i, std::size_t length, char16_t before) const noexcept
+    {
+        const char16_t after = At(i + length);
+        if (i + length >= n_ || IsWhiteSpace(after)) {
+            return false;
+        }
+        const char16_t closer = CloserOf(before);
+        return closer == 0 || after != closer;
+    }
+
+    // The markup that starts at `i`, written as the text it shows; where
+    // reading goes on past it, 0 where none starts there.
+    std::size_t Markup(std::size_t i, char16_t before) noexcept
+    {
+        const char16_t c = t_[i];
+        const char16_t next = At(i + 1);
+        if (c == u'`' && next == u'`') {
+            return Enclosed(i, 2, Literal, before);
+        }
+        if (c == u'*' && next == u'*') {
+            return Enclosed(i, 2, Strong, before);
+        }
+        if (c == u'*') {
+            return Enclosed(i, 1, Emphasis, before);
+        }
+        if (c == u'`') {
+            return InterpretedText(i, 1, before, false);
+        }
+        if (c == u'_' && next == u'`') {
+            return InterpretedText(i, 2, before, false);
+        }
+        if (c == u':') {
+            const char16_t* const name = t_ + i + 1;
+            const std::size_t close = static_cast<std::size_t>(SimpleNameEnd(name, t_ + n_) - t_);
+            if (close > i + 1 && At(close) == u':' && At(close + 1) == u'`' &&
+                At(close + 2) != u'`') {
+                return InterpretedText(i, close + 2 - i, before, true);
+            }
+            return 0;
+        }
+        if (c == u'|') {
+            return SubstitutionReference(i, before);
+        }
+        if (c == u'[') {
+            return FootnoteReference(i);
+        }
+        return 0;
+    }
+
+    // Writes [from, to) with its escapes read.
+    void WriteUnescaped(std::size_t from, std::size_t to) noexcept
+    {
+        while (from < to) {
+            if (t_[from] == u'\\' && from + 1 < to) {
+                const char16_t e = t_[from + 1];
+                if (e != u'\n' && !IsWhiteSpace(e)) {
+                    t_[w_++] = e;
+                }
+                from += e == u'\n' ? 1 : 2;
+                continue;
+            }
+            t_[w_++] = t_[from++];
+        }
+    }
+
+    // Strong, emphasis and literals: the text between the strings.
+    std::size_t Enclosed(std::size_t i, std::size_t length, EndKind kind, char16_t before) noexcept
+    {
+        if (!Starts(i, length, before)) {
+            return 0;
+        }
+        const std::size_t end = FindEnd(kind, i + length + 1, i + length);
+        if (end >= n_) {
+            return 0;
+        }
+        if (kind == Literal) {
+            for (std::size_t k = i + length; k < end; ++k) {
+                t_[w_++] = t_[k];
+            }
+        } else {
+            WriteUnescaped(i + length, end);
+        }
+        endUnit_ = t_[end + length - 1];
+        return end + length;
+    }
+
+    // Interpreted text, a role's or a phrase reference: "`text`", ":role:`text`",
+    // "`text`:role:", "`words <url>`_", "_`target`". A role's or a reference's
+    // embedded target goes: its words show, or the target where none stand.
+    std::size_t InterpretedText(std::size_t i, std::size_t length, char16_t before,
+                                bool role) noexcept
+    {
+        if (!Starts(i, length, before)) {
+            return 0;
+        }
+        const std::size_t end = FindEnd(Interpreted, i + length + 1, i + length);
+        if (end >= n_) {
+            return 0;
+        }
+        const std::size_t suffix = InterpretedSuffix(end + 1);
+        const bool target = role || suffix > 0;
+        std::size_t from = i + length;
+        std::size_t to = end;
+        if (target && t_[to - 1] == u'>') {
+            std::size_t open = to - 1;
+            while (open > from && t_[open] != u'<') {
+                --open;
+            }
+            if (t_[open] == u'<' && (open == from || IsWhiteSpace(t_[open - 1]))) {
+                std::size_t words = open;
+                while (words > from && IsWhiteSpace(t_[words - 1])) {
+                    --words;
+                }
+                if (words == from) {
+                    from = open + 1;
+                    to -= 1;
+                } else {
+                    to = words;
+                }
+            }
+        }
+        WriteUnescaped(from, to);
+        const std::size_t past = end + 1 + suffix;
+        endUnit_ = t_[past - 1];
+        return past;
+    }
+
+    // "|name|", "|name|_": the text of the name's replace definition, as much
+    // of it as the room holds; nothing where there is none.
+    std::size_t SubstitutionReference(std::size_t i, char16_t before) noexcept
+    {
+        if (!Starts(i, 1, before)) {
+            return 0;
+        }
+        const std::size_t end = FindEnd(Substitution, i + 2, i + 1);
+        if (end >= n_) {
+            return 0;
+        }
+        std::size_t past = end + 1;
+        past += At(past) == u'_' ? (At(past + 1) == u'_' ? 2 : 1) : 0;
+        endUnit_ = t_[past - 1];
+        const char16_t* text = nullptr;
+        std::size_t length = 0;
+        if (substitutions_ == nullptr ||
+            !substitutions_->Find(t_ + i + 1, end - i - 1, text, length)) {
+            return past;
+        }
+        const std::size_t room = past - w_ + (capacity_ - n_);
+        if (length > room) {
+            length = room;
+            length -= (length > 0 && (text[length - 1] & 0xFC00) == 0xD800) ? 1 : 0;
+        }
+        if (w_ + length > past) {
+            const std::size_t shift = w_ + length - past; // the rest moves up into the room
+            for (std::size_t k = n_; k > past; --k) {
+                t_[k - 1 + shift] = t_[k - 1];
+            }
+            n_ += shift;
+            past += shift;
+            ForgetEnds();
+        }
+        for (std::size_t k = 0; k < length; ++k) {
+            t_[w_++] = text[k];
+        }
+        return past;
+    }
+
+    // "[1]_", "[#]_", "[#note]_", "[*]_", "[CIT2002]_": the label in brackets.
+    std::size_t FootnoteReference(std::size_t i) noexcept
+    {
+        std::size_t close = i + 1;
+        while (close < n_ && close - i <= LongestFootnoteLabel && t_[close] != u']') {
+            ++close;
+        }
+        if (close >= n_ || t_[close] != u']' || At(close + 1) != u'_' ||
+            !MayFollowEnd(At(close + 2)) || !IsFootnoteLabel(t_ + i + 1, t_ + close)) {
+            return 0;
+        }
+        for (std::size_t k = i; k <= close; ++k) {
+            t_[w_++] = t_[k];
+        }
+        endUnit_ = u'_';
+        return close + 2;
+    }
+
+    char16_t* t_;
+    std::size_t n_;
+    std::size_t capacity_;
+    const RestSubstitutions* substitutions_;
+    std::size_t w_ = 0;
+    Name name_ = Name::None;
+    char16_t endUnit_ = 0; // the last unit of the markup read last
+    std::size_t searchedFrom_[EndKinds];
+    std::size_t found_[EndKinds];
+};
+
+} // namespace
+
+std::size_t RestInlineToText(char16_t* text, std::size_t units, std::size_t room,
+                             const RestSubstitutions* substitutions) noexcept
+{
+    InlineReader reader(text, units, room, substitutions);
+    return reader.Read();
+}
+
+} // namespace zandrel
