@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "import/readers/shared/MarkupCharacters.h"
+#include "import/readers/shared/TagScanner.h"
 
 namespace zandrel {
 namespace {
@@ -110,79 +111,23 @@ std::string_view CharsetInContent(std::string_view content) noexcept
     return {};
 }
 
-// The attributes of one tag, read from just after its name.
-class AttributeReader {
-public:
-    explicit AttributeReader(std::string_view rest) noexcept : rest_(rest) {}
+using MetaTag = TagScanner<char, TagRules::Browser>;
 
-    // The next attribute; false at the tag's '>' or the end of the bytes.
-    bool Next(std::string_view& name, std::string_view& value) noexcept
-    {
-        while (!rest_.empty() && (IsHtmlSpace(rest_.front()) || rest_.front() == '/')) {
-            rest_.remove_prefix(1);
-        }
-        if (rest_.empty() || rest_.front() == '>') {
-            return false;
-        }
-        std::size_t length = 1;
-        while (length < rest_.size() && !IsHtmlSpace(rest_[length]) && rest_[length] != '/' &&
-               rest_[length] != '>' && rest_[length] != '=') {
-            ++length;
-        }
-        name = rest_.substr(0, length);
-        value = {};
-        std::size_t p = length;
-        while (p < rest_.size() && IsHtmlSpace(rest_[p])) {
-            ++p;
-        }
-        if (p == rest_.size() || rest_[p] != '=') {
-            rest_.remove_prefix(length);
-            return true;
-        }
-        ++p;
-        while (p < rest_.size() && IsHtmlSpace(rest_[p])) {
-            ++p;
-        }
-        if (p < rest_.size() && (rest_[p] == '"' || rest_[p] == '\'')) {
-            const std::size_t closing = rest_.find(rest_[p], p + 1);
-            if (closing == std::string_view::npos) {
-                return false; // the value runs past the end
-            }
-            value = rest_.substr(p + 1, closing - p - 1);
-            rest_.remove_prefix(closing + 1);
-            return true;
-        }
-        std::size_t end = p;
-        while (end < rest_.size() && !IsHtmlSpace(rest_[end]) && rest_[end] != '>') {
-            ++end;
-        }
-        value = rest_.substr(p, end - p);
-        rest_.remove_prefix(end);
-        return true;
-    }
-
-    // What follows the tag.
-    [[nodiscard]] std::string_view Rest() const noexcept { return rest_; }
-
-private:
-    std::string_view rest_;
-};
-
-// The code page that one <meta> tag names, from just after "<meta".
-bool MetaCodePage(AttributeReader& attributes, TextCodePage& codePage) noexcept
+// The code page that one <meta> tag names, from the attributes read before
+// its end or the end of the bytes.
+bool MetaCodePage(MetaTag& tag, TextCodePage& codePage) noexcept
 {
     std::string_view charset;
     std::string_view content;
     bool contentType = false;
-    std::string_view name;
-    std::string_view value;
-    while (attributes.Next(name, value)) {
-        if (SameWord(name, "charset"sv)) {
-            charset = value;
-        } else if (SameWord(name, "http-equiv"sv)) {
-            contentType = SameWord(TrimSpace(value), "content-type"sv);
-        } else if (SameWord(name, "content"sv)) {
-            content = value;
+    TagAttribute<char> attribute;
+    while (tag.Next(attribute)) {
+        if (SameWord(attribute.name, "charset"sv)) {
+            charset = attribute.value;
+        } else if (SameWord(attribute.name, "http-equiv"sv)) {
+            contentType = SameWord(TrimSpace(attribute.value), "content-type"sv);
+        } else if (SameWord(attribute.name, "content"sv)) {
+            content = attribute.value;
         }
     }
     if (!charset.empty()) {
@@ -209,13 +154,13 @@ bool FindDeclaredCodePage(const char* bytes, std::size_t count, TextCodePage& co
             text.remove_prefix(1);
             continue;
         }
-        AttributeReader attributes(text.substr(5));
+        MetaTag tag(text.data(), text.data() + text.size());
         TextCodePage found = TextCodePage::Ansi;
-        if (MetaCodePage(attributes, found)) {
+        if (MetaCodePage(tag, found)) {
             codePage = found;
             return true;
         }
-        text = attributes.Rest();
+        text.remove_prefix(static_cast<std::size_t>(tag.ResumeAt() - text.data()));
     }
     return false;
 }

@@ -1,11 +1,11 @@
 #include "import/readers/html/HtmlText.h"
 
-#include <algorithm>
-#include <iterator>
 #include <string_view>
 
 #include "import/readers/shared/CharacterReferences.h"
 #include "import/readers/shared/MarkupCharacters.h"
+#include "import/readers/shared/SortedTable.h"
+#include "import/readers/shared/TagScanner.h"
 
 namespace zandrel {
 namespace {
@@ -25,7 +25,7 @@ enum class ElementKind : unsigned char {
     Hidden,  // shows nothing up to its end tag
 };
 
-// The longest name in the table: a longer one is an inline element's.
+// Room for the longest name in the table: a longer one is an inline element's.
 constexpr std::size_t NameCapacity = 10;
 
 // Names are held in the rows themselves, with zeros after them: no pointers.
@@ -97,14 +97,7 @@ constexpr Element Elements[] = {
 };
 // clang-format on
 
-constexpr bool NamesInOrder() noexcept
-{
-    return std::is_sorted(std::begin(Elements), std::end(Elements),
-                          [](const Element& a, const Element& b) {
-                              return std::string_view(a.name) < std::string_view(b.name);
-                          });
-}
-static_assert(NamesInOrder(), "the search needs the names in byte order");
+static_assert(InByteOrder(Elements), "the search needs the names in byte order");
 
 bool SkipSpace(const char16_t*& at, const char16_t* end) noexcept
 {
@@ -292,68 +285,18 @@ private:
     // A tag ends at the first '>' outside an attribute value in quotes.
     [[nodiscard]] Tag ScanTag(std::size_t from) const noexcept
     {
+        TagScanner<char16_t, TagRules::Browser> scanner(text_ + from, text_ + end_);
         Tag tag;
-        std::size_t p = from + 1;
-        if (text_[p] == u'/') {
-            tag.isEnd = true;
-            ++p;
+        tag.isEnd = scanner.Closing();
+        if (scanner.Finish() != TagEnd::Complete) {
+            return tag;
         }
-        char name[NameCapacity];
-        std::size_t length = 0;
-        for (; p < end_ && !IsHtmlSpace(text_[p]) && text_[p] != u'/' && text_[p] != u'>'; ++p) {
-            const char16_t c = AsciiLower(text_[p]);
-            if (length < NameCapacity) {
-                name[length] = c < 0x80 ? static_cast<char>(c) : '\0';
-            }
-            ++length;
-        }
-        for (;;) {
-            for (; p < end_ && (IsHtmlSpace(text_[p]) || text_[p] == u'/'); ++p) {
-                tag.selfClosing = text_[p] == u'/' && p + 1 < end_ && text_[p + 1] == u'>';
-            }
-            if (p == end_) {
-                return tag;
-            }
-            if (text_[p] == u'>') {
-                tag.end = p + 1;
-                break;
-            }
-            // An attribute's name: its first character may be anything left.
-            for (++p; p < end_ && !IsHtmlSpace(text_[p]) && text_[p] != u'/' && text_[p] != u'>' &&
-                      text_[p] != u'=';
-                 ++p) {
-            }
-            const char16_t* q = text_ + p;
-            SkipSpace(q, text_ + end_);
-            if (q == text_ + end_ || *q != u'=') {
-                continue;
-            }
-            ++q;
-            SkipSpace(q, text_ + end_);
-            p = static_cast<std::size_t>(q - text_);
-            if (p < end_ && (text_[p] == u'"' || text_[p] == u'\'')) {
-                const std::u16string_view rest(text_ + p + 1, end_ - p - 1);
-                const std::size_t closing = rest.find(text_[p]);
-                if (closing == std::u16string_view::npos) {
-                    return tag; // the value runs past the end
-                }
-                p += closing + 2;
-            } else {
-                for (; p < end_ && !IsHtmlSpace(text_[p]) && text_[p] != u'>'; ++p) {
-                }
-            }
-        }
-        if (length > 0 && length <= NameCapacity) {
-            const std::string_view wanted(name, length);
-            const auto* const found =
-                std::lower_bound(std::begin(Elements), std::end(Elements), wanted,
-                                 [](const Element& row, std::string_view key) {
-                                     return std::string_view(row.name) < key;
-                                 });
-            if (found != std::end(Elements) && std::string_view(found->name) == wanted) {
-                tag.kind = found->kind;
-                tag.name = found->name;
-            }
+        tag.end = static_cast<std::size_t>(scanner.End() - text_);
+        tag.selfClosing = scanner.SelfClosing();
+        if (const Element* const found =
+                FindNameInAnyCase<LongestName(Elements)>(Elements, scanner.Name())) {
+            tag.kind = found->kind;
+            tag.name = found->name;
         }
         return tag;
     }

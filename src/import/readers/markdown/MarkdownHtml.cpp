@@ -1,12 +1,12 @@
 #include "import/readers/markdown/MarkdownHtml.h"
 
-#include <algorithm>
-#include <iterator>
 #include <string_view>
 
 #include "import/readers/markdown/MarkdownCharacters.h"
 #include "import/readers/shared/CharacterReferences.h"
 #include "import/readers/shared/MarkupCharacters.h"
+#include "import/readers/shared/SortedTable.h"
+#include "import/readers/shared/TagScanner.h"
 
 namespace zandrel {
 namespace {
@@ -87,53 +87,9 @@ constexpr std::string_view BlockElementNames[] = {
 };
 // clang-format on
 
-static_assert(std::is_sorted(std::begin(BlockElementNames), std::end(BlockElementNames)));
+static_assert(InByteOrder(BlockElementNames), "the search needs the names in byte order");
 
-constexpr std::size_t LongestBlockElementName = 10;
-
-const char16_t* SkipHtmlSpace(const char16_t* p, const char16_t* end) noexcept
-{
-    while (p < end && IsHtmlSpace(*p)) {
-        ++p;
-    }
-    return p;
-}
-
-bool IsAttributeNameStart(char16_t c) noexcept
-{
-    return IsAsciiLetter(c) || c == u'_' || c == u':';
-}
-
-bool IsAttributeNamePart(char16_t c) noexcept
-{
-    return IsAttributeNameStart(c) || IsAsciiDigit(c) || c == u'.' || c == u'-';
-}
-
-bool IsUnquotedValuePart(char16_t c) noexcept
-{
-    return !IsHtmlSpace(c) && c != u'"' && c != u'\'' && c != u'=' && c != u'<' && c != u'>' &&
-           c != u'`';
-}
-
-// An attribute's "=value" at `p`, if any: returns where it ends, or nullptr
-// for a value that does not end.
-const char16_t* SkipAttributeValue(const char16_t* p, const char16_t* end) noexcept
-{
-    const char16_t* q = SkipHtmlSpace(p, end);
-    if (q == end || *q != u'=') {
-        return p;
-    }
-    q = SkipHtmlSpace(q + 1, end);
-    if (q < end && (*q == u'"' || *q == u'\'')) {
-        const char16_t* close = std::find(q + 1, end, *q);
-        return close == end ? nullptr : close + 1;
-    }
-    const char16_t* start = q;
-    while (q < end && IsUnquotedValuePart(*q)) {
-        ++q;
-    }
-    return q == start ? nullptr : q;
-}
+using RawTag = TagScanner<char16_t, TagRules::CommonMark>;
 
 bool StartsWith(const char16_t* p, const char16_t* end, std::string_view ascii) noexcept
 {
@@ -148,81 +104,44 @@ bool StartsWith(const char16_t* p, const char16_t* end, std::string_view ascii) 
     return true;
 }
 
-bool IsBlockElementTag(const char16_t* p, const char16_t* end) noexcept
+// Whether the tag at `at` (a '<') opens or closes a block element: its name
+// (of letters and digits) followed by white space, the end of the line, '>'
+// or "/>".
+bool IsBlockElementTag(const char16_t* at, const char16_t* end) noexcept
 {
-    p += (p < end && *p == u'/') ? 1 : 0;
-    char name[LongestBlockElementName];
-    std::size_t length = 0;
-    for (; p < end && (IsAsciiLetter(*p) || IsAsciiDigit(*p)); ++p) {
-        if (length == LongestBlockElementName) {
-            return false;
-        }
-        name[length++] = static_cast<char>(AsciiLower(*p));
+    const RawTag tag(at, end);
+    const std::u16string_view name = tag.Name();
+    if (name.empty()) {
+        return false;
     }
+    const char16_t* const p = name.data() + name.size();
     const bool ends =
         p == end || IsSpaceOrTab(*p) || *p == u'>' || (*p == u'/' && p + 1 < end && p[1] == u'>');
-    return length > 0 && ends &&
-           std::binary_search(std::begin(BlockElementNames), std::end(BlockElementNames),
-                              std::string_view(name, length));
+    // A name with a '-' is in no row.
+    return ends &&
+           FindNameInAnyCase<LongestName(BlockElementNames)>(BlockElementNames, name) != nullptr;
 }
 
 } // namespace
 
 std::size_t HtmlTagLength(const char16_t* at, const char16_t* end) noexcept
 {
-    if (end - at < 2 || *at != u'<') {
+    if (at == end || *at != u'<') {
         return 0;
     }
-    const char16_t* p = at + 1;
-    const bool closing = *p == u'/';
-    p += closing ? 1 : 0;
-    if (p == end || !IsAsciiLetter(*p)) {
-        return 0;
-    }
-    while (p < end && (IsAsciiLetter(*p) || IsAsciiDigit(*p) || *p == u'-')) {
-        ++p;
-    }
-    if (closing) {
-        p = SkipHtmlSpace(p, end);
-        return p < end && *p == u'>' ? static_cast<std::size_t>(p + 1 - at) : 0;
-    }
-    for (;;) {
-        const char16_t* const name = SkipHtmlSpace(p, end);
-        if (name < end && *name == u'>') {
-            return static_cast<std::size_t>(name + 1 - at);
-        }
-        if (end - name >= 2 && name[0] == u'/' && name[1] == u'>') {
-            return static_cast<std::size_t>(name + 2 - at);
-        }
-        if (name == p || name == end || !IsAttributeNameStart(*name)) {
-            return 0; // an attribute needs white space before it
-        }
-        p = name + 1;
-        while (p < end && IsAttributeNamePart(*p)) {
-            ++p;
-        }
-        p = SkipAttributeValue(p, end);
-        if (p == nullptr) {
-            return 0;
-        }
-    }
+    RawTag tag(at, end);
+    return tag.Finish() == TagEnd::Complete ? static_cast<std::size_t>(tag.End() - at) : 0;
 }
 
 char16_t HtmlTagShows(const char16_t* at, const char16_t* end) noexcept
 {
-    const char16_t* p = at + 1;
-    const bool closing = p < end && *p == u'/';
-    p += closing ? 1 : 0;
-    const char16_t* const name = p;
-    while (p < end && (IsAsciiLetter(*p) || IsAsciiDigit(*p) || *p == u'-')) {
-        ++p;
-    }
-    const std::size_t length = static_cast<std::size_t>(p - name);
-    if (length == 2 && AsciiLower(name[0]) == u'b' && AsciiLower(name[1]) == u'r') {
+    const RawTag tag(at, end);
+    const std::u16string_view name = tag.Name();
+    if (name.size() == 2 && AsciiLower(name[0]) == u'b' && AsciiLower(name[1]) == u'r') {
         return u'\n'; // "</br>" too, as browsers read it
     }
-    if (length == 1 && AsciiLower(name[0]) == u'q') {
-        return closing ? u'\u201D' : u'\u201C';
+    if (name.size() == 1 && AsciiLower(name[0]) == u'q') {
+        return tag.Closing() ? u'\u201D' : u'\u201C';
     }
     return 0;
 }
@@ -238,7 +157,7 @@ HtmlBlockKind HtmlBlockStart(const char16_t* begin, const char16_t* end,
                                                   (end - begin > 2 && IsAsciiLetter(begin[2]))))) {
         return HtmlBlockKind::EndsWithMarkup;
     }
-    if (IsBlockElementTag(begin + 1, end)) {
+    if (IsBlockElementTag(begin, end)) {
         return HtmlBlockKind::EndsAtBlankLine;
     }
     if (paragraphOpen) {
