@@ -170,6 +170,18 @@ TEST_F(ImportStackDepthTest, EveryImportStaysWithin64KilobytesOfTheCallersStack)
          directory_.Write("README.md", "Harbour Clock\n=============\n\n[![badge](b.svg)](ci) "
                                        "Alarm times are kept *per user*.\n"),
          "Harbour Clock\r\nAlarm times"},
+        {"a reStructuredText file", "README.rst\0",
+         directory_.Write("README.rst", "=============\nHarbour Clock\n=============\n\n"
+                                        ".. image:: b.svg\n   :target: ci\n\n"
+                                        "Alarm times are kept *per user*.\n"),
+         "Harbour Clock\r\nAlarm times"},
+        {"a Rich Text document", "README.RTF\0",
+         directory_.Write("README.RTF",
+                          "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}"
+                          "{\\f1\\fnil\\fcharset128 MS Gothic;}}{\\*\\generator Riched20;}"
+                          "\\pard\\b Harbour Clock\\b0\\par Alarm times \\f1\\'82\\'a0\\f0  "
+                          "are kept per user.\\par}"),
+         "Harbour Clock\r\nAlarm times"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
