@@ -4,6 +4,7 @@
 
 #include "import/readers/shared/CharacterReferences.h"
 #include "import/readers/shared/MarkupCharacters.h"
+#include "import/readers/shared/NameIndex.h"
 #include "import/readers/shared/SortedTable.h"
 #include "import/readers/shared/TagScanner.h"
 
@@ -34,8 +35,7 @@ struct Element {
     ElementKind kind;
 };
 
-// Every element that is not inline, by name in small letters, in byte order
-// for the search.
+// Every element that is not inline, by name in small letters, in byte order.
 // clang-format off
 constexpr Element Elements[] = {
     {"address", ElementKind::Block},
@@ -97,7 +97,7 @@ constexpr Element Elements[] = {
 };
 // clang-format on
 
-static_assert(InByteOrder(Elements), "the search needs the names in byte order");
+static_assert(InByteOrder(Elements), "in byte order, to read");
 
 bool SkipSpace(const char16_t*& at, const char16_t* end) noexcept
 {
@@ -293,8 +293,7 @@ private:
         }
         tag.end = static_cast<std::size_t>(scanner.End() - text_);
         tag.selfClosing = scanner.SelfClosing();
-        if (const Element* const found =
-                FindNameInAnyCase<LongestName(Elements)>(Elements, scanner.Name())) {
+        if (const Element* const found = NameIndex<Elements>::FindInAnyCase(scanner.Name())) {
             tag.kind = found->kind;
             tag.name = found->name;
         }
