@@ -1,5 +1,7 @@
 #include "import/readers/html/HtmlText.h"
 
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "import/readers/shared/CharacterReferences.h"
@@ -99,6 +101,15 @@ constexpr Element Elements[] = {
 
 static_assert(InByteOrder(Elements), "in byte order, to read");
 
+// '<', '&' and white space: all below 64, as bits of one word.
+constexpr std::uint64_t RunEnds = 1ull << '<' | 1ull << '&' | 1ull << ' ' | 1ull << '\t' |
+                                  1ull << '\n' | 1ull << '\r' | 1ull << '\f';
+
+constexpr bool EndsRun(char16_t c) noexcept
+{
+    return c < 64 && ((RunEnds >> c) & 1) != 0;
+}
+
 bool SkipSpace(const char16_t*& at, const char16_t* end) noexcept
 {
     const char16_t* const from = at;
@@ -168,10 +179,41 @@ private:
             Markup();
         } else if (c == u'&') {
             Reference();
+        } else if (!IsHtmlSpace(c)) {
+            Run();
+        } else if (!inPre_ || inTitle_) {
+            for (++at_; at_ < end_ && IsHtmlSpace(text_[at_]); ++at_) {
+            }
+            pendingSpace_ = true;
         } else {
             ++at_;
             Character(c);
         }
+    }
+
+    // Text from a character that is no white space up to the next '<', '&' or
+    // white space that does not show as it stands, emitted at once: a space
+    // between two such characters shows as itself, and in <pre> a space or TAB
+    // after text does too.
+    void Run() noexcept
+    {
+        const std::size_t from = at_;
+        const bool keepSpace = inPre_ && !inTitle_;
+        std::size_t to = from + 1;
+        while (to < end_) {
+            const char16_t c = text_[to];
+            if (!EndsRun(c)) {
+                ++to;
+            } else if (c == u' ' && !keepSpace && to + 1 < end_ && !EndsRun(text_[to + 1])) {
+                to += 2;
+            } else if ((c == u' ' || c == u'\t') && keepSpace) {
+                ++to;
+            } else {
+                break;
+            }
+        }
+        at_ = to;
+        Emit(text_ + from, to - from);
     }
 
     void Character(char16_t c) noexcept
@@ -201,9 +243,11 @@ private:
         }
         pendingSpace_ = false;
         pendingTabs_ = 0;
-        for (std::size_t i = 0; i < count; ++i) {
-            text_[out_++] = units[i];
+        // The units may be the text's own, behind or at where they go.
+        if (units != text_ + out_) {
+            std::memmove(text_ + out_, units, count * sizeof(char16_t));
         }
+        out_ += count;
         lineHasText_ = true;
     }
 
