@@ -140,8 +140,8 @@ bool SameCollapsedText(const char16_t* a, const char16_t* aEnd, const char16_t* 
 }
 
 struct Tag {
-    std::size_t end = 0;   // just after its '>'; 0 where the text ends first
-    std::string_view name; // the table's, for an element that is not inline
+    std::size_t end = 0;              // just after its '>'; 0 where the text ends first
+    const Element* element = nullptr; // the table's row, for one that is not inline
     ElementKind kind = ElementKind::Inline;
     bool isEnd = false;
     bool selfClosing = false;
@@ -339,7 +339,7 @@ private:
         tag.selfClosing = scanner.SelfClosing();
         if (const Element* const found = NameIndex<Elements>::FindInAnyCase(scanner.Name())) {
             tag.kind = found->kind;
-            tag.name = found->name;
+            tag.element = found;
         }
         return tag;
     }
@@ -396,7 +396,7 @@ private:
             return;
         case ElementKind::Hidden:
             if (!tag.isEnd && !tag.selfClosing) {
-                SkipPastEndTag(tag.name);
+                SkipPastEndTag(tag.element->name);
             }
             return;
         }

@@ -17,14 +17,27 @@
 
 namespace zandrel {
 
-// FNV-1a, its high bits folded into the low ones that pick the slot.
+// FNV-1a, its high bits folded into the low ones that pick the slot; a step a
+// character, so that a name can be hashed as it is read.
+constexpr std::uint32_t NameHashStart = 2166136261u;
+
+constexpr std::uint32_t NameHashStep(std::uint32_t hash, char c) noexcept
+{
+    return (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+}
+
+constexpr std::uint32_t NameHashEnd(std::uint32_t hash) noexcept
+{
+    return hash ^ (hash >> 15);
+}
+
 constexpr std::uint32_t NameHash(const char* name, std::size_t length) noexcept
 {
-    std::uint32_t hash = 2166136261u;
+    std::uint32_t hash = NameHashStart;
     for (std::size_t i = 0; i < length; ++i) {
-        hash = (hash ^ static_cast<unsigned char>(name[i])) * 16777619u;
+        hash = NameHashStep(hash, name[i]);
     }
-    return hash ^ (hash >> 15);
+    return NameHashEnd(hash);
 }
 
 namespace detail {
@@ -93,14 +106,16 @@ public:
             return nullptr;
         }
         char folded[Longest > 0 ? Longest : 1];
+        std::uint32_t hash = NameHashStart;
         for (std::size_t i = 0; i < name.size(); ++i) {
             const Char c = AsciiLower(name[i]);
             if (static_cast<std::make_unsigned_t<Char>>(c) >= 0x80) {
                 return nullptr;
             }
             folded[i] = static_cast<char>(c);
+            hash = NameHashStep(hash, folded[i]);
         }
-        return Lookup(folded, name.size(), NameHash(folded, name.size()));
+        return Lookup(folded, name.size(), NameHashEnd(hash));
     }
 
 private:
