@@ -329,19 +329,36 @@ private:
     // A tag ends at the first '>' outside an attribute value in quotes.
     [[nodiscard]] Tag ScanTag(std::size_t from) const noexcept
     {
-        TagScanner<char16_t, TagRules::Browser> scanner(text_ + from, text_ + end_);
         Tag tag;
-        tag.isEnd = scanner.Closing();
+        // Most tags are a name of letters and digits and their '>': "<p>", "</td>".
+        std::size_t name = from + 1;
+        tag.isEnd = name < end_ && text_[name] == u'/';
+        name += tag.isEnd ? 1 : 0;
+        std::size_t k = name;
+        while (k < end_ && (IsAsciiLetter(text_[k]) || IsAsciiDigit(text_[k]))) {
+            ++k;
+        }
+        if (k > name && k < end_ && text_[k] == u'>' && IsAsciiLetter(text_[name])) {
+            tag.end = k + 1;
+            Classify(tag, std::u16string_view(text_ + name, k - name));
+            return tag;
+        }
+        TagScanner<char16_t, TagRules::Browser> scanner(text_ + from, text_ + end_);
         if (scanner.Finish() != TagEnd::Complete) {
             return tag;
         }
         tag.end = static_cast<std::size_t>(scanner.End() - text_);
         tag.selfClosing = scanner.SelfClosing();
-        if (const Element* const found = NameIndex<Elements>::FindInAnyCase(scanner.Name())) {
+        Classify(tag, scanner.Name());
+        return tag;
+    }
+
+    static void Classify(Tag& tag, std::u16string_view name) noexcept
+    {
+        if (const Element* const found = NameIndex<Elements>::FindInAnyCase(name)) {
             tag.kind = found->kind;
             tag.element = found;
         }
-        return tag;
     }
 
     void Apply(const Tag& tag) noexcept
