@@ -159,9 +159,7 @@ public:
 
     std::size_t Read() noexcept
     {
-        while (at_ < end_) {
-            Step();
-        }
+        ReadPart();
         return out_;
     }
 
@@ -172,22 +170,26 @@ private:
         bool pendingBreak = false;
     };
 
-    void Step() noexcept
+    // The page, or a title's text: one loop, with what each step calls once
+    // inlined in it, not a call a step.
+    void ReadPart() noexcept
     {
-        const char16_t c = text_[at_];
-        if (c == u'<') {
-            Markup();
-        } else if (c == u'&') {
-            Reference();
-        } else if (!IsHtmlSpace(c)) {
-            Run();
-        } else if (!inPre_ || inTitle_) {
-            for (++at_; at_ < end_ && IsHtmlSpace(text_[at_]); ++at_) {
+        while (at_ < end_) {
+            const char16_t c = text_[at_];
+            if (c == u'<') {
+                Markup();
+            } else if (c == u'&') {
+                Reference();
+            } else if (!IsHtmlSpace(c)) {
+                Run();
+            } else if (!inPre_ || inTitle_) {
+                for (++at_; at_ < end_ && IsHtmlSpace(text_[at_]); ++at_) {
+                }
+                pendingSpace_ = true;
+            } else {
+                ++at_;
+                Character(c);
             }
-            pendingSpace_ = true;
-        } else {
-            ++at_;
-            Character(c);
         }
     }
 
@@ -456,9 +458,7 @@ private:
         const std::size_t outer = end_;
         end_ = close;
         inTitle_ = true;
-        while (at_ < end_) {
-            Step();
-        }
+        ReadPart();
         inTitle_ = false;
         end_ = outer;
         titleSeen_ = true;
