@@ -2,10 +2,11 @@
 // A plain restatement, with std::u16string, of which characters of a web page
 // a browser shows: all but those of tags, comments, doctypes and processing
 // instructions, of script, style, noscript, template, noframes, noembed and
-// iframe elements, and of a title after the first; a character reference
-// shows the character it stands for, by tables of its own: every numeric one,
-// and a few names (another name leaves `unknownName` set). Where a line breaks
-// and how white space collapses it does not say.
+// iframe elements, and of a title after the first; a q element's tags show
+// as quotation marks, U+201C and U+201D, but for in a title; a character
+// reference shows the character it stands for, by tables of its own: every
+// numeric one, and a few names (another name leaves `unknownName` set). Where a
+// line breaks and how white space collapses it does not say.
 
 #include <cstddef>
 #include <string>
@@ -268,7 +269,14 @@ inline void Show(const std::u16string& page, std::size_t i, std::size_t end, boo
                 return;
             }
             i = tag.end;
-            if (inTitle || endTag || tag.selfClosing) {
+            if (inTitle) {
+                continue;
+            }
+            if (tag.name == u"q") {
+                into += endTag ? u'\u201D' : u'\u201C';
+                continue;
+            }
+            if (endTag || tag.selfClosing) {
                 continue;
             }
             if (Hidden(tag.name)) {

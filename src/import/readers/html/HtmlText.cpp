@@ -1,9 +1,12 @@
 #include "import/readers/html/HtmlText.h"
 
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "import/readers/shared/CharacterReferences.h"
 #include "import/readers/shared/MarkupCharacters.h"
+#include "import/readers/shared/NameIndex.h"
 #include "import/readers/shared/SortedTable.h"
 #include "import/readers/shared/TagScanner.h"
 
@@ -34,8 +37,7 @@ struct Element {
     ElementKind kind;
 };
 
-// Every element that is not inline, by name in small letters, in byte order
-// for the search.
+// Every element that is not inline, by name in small letters, in byte order.
 // clang-format off
 constexpr Element Elements[] = {
     {"address", ElementKind::Block},
@@ -97,7 +99,16 @@ constexpr Element Elements[] = {
 };
 // clang-format on
 
-static_assert(InByteOrder(Elements), "the search needs the names in byte order");
+static_assert(InByteOrder(Elements), "in byte order, to read");
+
+// '<', '&' and white space: all below 64, as bits of one word.
+constexpr std::uint64_t RunEnds = 1ull << '<' | 1ull << '&' | 1ull << ' ' | 1ull << '\t' |
+                                  1ull << '\n' | 1ull << '\r' | 1ull << '\f';
+
+constexpr bool EndsRun(char16_t c) noexcept
+{
+    return c < 64 && ((RunEnds >> c) & 1) != 0;
+}
 
 bool SkipSpace(const char16_t*& at, const char16_t* end) noexcept
 {
@@ -129,8 +140,8 @@ bool SameCollapsedText(const char16_t* a, const char16_t* aEnd, const char16_t* 
 }
 
 struct Tag {
-    std::size_t end = 0;   // just after its '>'; 0 where the text ends first
-    std::string_view name; // the table's, for an element that is not inline
+    std::size_t end = 0;              // just after its '>'; 0 where the text ends first
+    const Element* element = nullptr; // the table's row, for one that is not inline
     ElementKind kind = ElementKind::Inline;
     bool isEnd = false;
     bool selfClosing = false;
@@ -148,9 +159,7 @@ public:
 
     std::size_t Read() noexcept
     {
-        while (at_ < end_) {
-            Step();
-        }
+        ReadPart();
         return out_;
     }
 
@@ -161,17 +170,52 @@ private:
         bool pendingBreak = false;
     };
 
-    void Step() noexcept
+    // The page, or a title's text: one loop, with what each step calls once
+    // inlined in it, not a call a step.
+    void ReadPart() noexcept
     {
-        const char16_t c = text_[at_];
-        if (c == u'<') {
-            Markup();
-        } else if (c == u'&') {
-            Reference();
-        } else {
-            ++at_;
-            Character(c);
+        while (at_ < end_) {
+            const char16_t c = text_[at_];
+            if (c == u'<') {
+                Markup();
+            } else if (c == u'&') {
+                Reference();
+            } else if (!IsHtmlSpace(c)) {
+                Run();
+            } else if (!inPre_ || inTitle_) {
+                for (++at_; at_ < end_ && IsHtmlSpace(text_[at_]); ++at_) {
+                }
+                pendingSpace_ = true;
+            } else {
+                ++at_;
+                Character(c);
+            }
         }
+    }
+
+    // Text from a character that is no white space up to the next '<', '&' or
+    // white space that does not show as it stands, emitted at once: a space
+    // between two such characters shows as itself, and in <pre> a space or TAB
+    // after text does too.
+    void Run() noexcept
+    {
+        const std::size_t from = at_;
+        const bool keepSpace = inPre_ && !inTitle_;
+        std::size_t to = from + 1;
+        while (to < end_) {
+            const char16_t c = text_[to];
+            if (!EndsRun(c)) {
+                ++to;
+            } else if (c == u' ' && !keepSpace && to + 1 < end_ && !EndsRun(text_[to + 1])) {
+                to += 2;
+            } else if ((c == u' ' || c == u'\t') && keepSpace) {
+                ++to;
+            } else {
+                break;
+            }
+        }
+        at_ = to;
+        Emit(text_ + from, to - from);
     }
 
     void Character(char16_t c) noexcept
@@ -201,9 +245,11 @@ private:
         }
         pendingSpace_ = false;
         pendingTabs_ = 0;
-        for (std::size_t i = 0; i < count; ++i) {
-            text_[out_++] = units[i];
+        // The units may be the text's own, behind or at where they go.
+        if (units != text_ + out_) {
+            std::memmove(text_ + out_, units, count * sizeof(char16_t));
         }
+        out_ += count;
         lineHasText_ = true;
     }
 
@@ -285,20 +331,36 @@ private:
     // A tag ends at the first '>' outside an attribute value in quotes.
     [[nodiscard]] Tag ScanTag(std::size_t from) const noexcept
     {
-        TagScanner<char16_t, TagRules::Browser> scanner(text_ + from, text_ + end_);
         Tag tag;
-        tag.isEnd = scanner.Closing();
+        // Most tags are a name of letters and digits and their '>': "<p>", "</td>".
+        std::size_t name = from + 1;
+        tag.isEnd = name < end_ && text_[name] == u'/';
+        name += tag.isEnd ? 1 : 0;
+        std::size_t k = name;
+        while (k < end_ && (IsAsciiLetter(text_[k]) || IsAsciiDigit(text_[k]))) {
+            ++k;
+        }
+        if (k > name && k < end_ && text_[k] == u'>' && IsAsciiLetter(text_[name])) {
+            tag.end = k + 1;
+            Classify(tag, std::u16string_view(text_ + name, k - name));
+            return tag;
+        }
+        TagScanner<char16_t, TagRules::Browser> scanner(text_ + from, text_ + end_);
         if (scanner.Finish() != TagEnd::Complete) {
             return tag;
         }
         tag.end = static_cast<std::size_t>(scanner.End() - text_);
         tag.selfClosing = scanner.SelfClosing();
-        if (const Element* const found =
-                FindNameInAnyCase<LongestName(Elements)>(Elements, scanner.Name())) {
-            tag.kind = found->kind;
-            tag.name = found->name;
-        }
+        Classify(tag, scanner.Name());
         return tag;
+    }
+
+    static void Classify(Tag& tag, std::u16string_view name) noexcept
+    {
+        if (const Element* const found = NameIndex<Elements>::FindInAnyCase(name)) {
+            tag.kind = found->kind;
+            tag.element = found;
+        }
     }
 
     void Apply(const Tag& tag) noexcept
@@ -353,7 +415,7 @@ private:
             return;
         case ElementKind::Hidden:
             if (!tag.isEnd && !tag.selfClosing) {
-                SkipPastEndTag(tag.name);
+                SkipPastEndTag(tag.element->name);
             }
             return;
         }
@@ -396,9 +458,7 @@ private:
         const std::size_t outer = end_;
         end_ = close;
         inTitle_ = true;
-        while (at_ < end_) {
-            Step();
-        }
+        ReadPart();
         inTitle_ = false;
         end_ = outer;
         titleSeen_ = true;

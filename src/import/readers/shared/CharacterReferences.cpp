@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/Windows1252.h"
+#include "import/readers/shared/NameIndex.h"
 
 namespace zandrel {
 namespace {
@@ -19,7 +20,7 @@ struct NamedReference {
     char16_t code;
 };
 
-// HTML 4's names and XML's "apos", in byte order for the search. Names are
+// HTML 4's names and XML's "apos", in byte order. Names are
 // case-sensitive: "&Eacute;" is not "&eacute;".
 constexpr NamedReference NamedReferences[] = {
     {"AElig", 0x00C6},
@@ -343,13 +344,9 @@ std::size_t DecodeNamed(const char16_t* at, const char16_t* end, char32_t& code)
     if (length == 0 || p == end || *p != u';') {
         return 0;
     }
-    const std::string_view wanted(name, length);
-    const auto* const found =
-        std::lower_bound(std::begin(NamedReferences), std::end(NamedReferences), wanted,
-                         [](const NamedReference& row, std::string_view key) {
-                             return std::string_view(row.name) < key;
-                         });
-    if (found == std::end(NamedReferences) || std::string_view(found->name) != wanted) {
+    const NamedReference* const found =
+        NameIndex<NamedReferences>::Find(std::string_view(name, length));
+    if (found == nullptr) {
         return 0;
     }
     code = found->code;

@@ -20,6 +20,11 @@ const HtmlRow HtmlRows[] = {
     {u"<p>a</p><p>b</p>", u"a\nb"},                                  // no break at either end
     {u"<br><br>a<br><br><br>b<br>", u"a\nb"},                         // nor an empty line
     {u" a \n\t b ", u"a b"},
+    {u"a b  c\td\ne f ", u"a b c d e f"},                             // one space stays as it is
+    {u"a &amp; b <b>c</b> d\u00E9 \u00E9", u"a & b c d\u00E9 \u00E9"},
+    {u"a\x01 \x01b", u"a\x01 \x01b"},                                   // controls are text
+    {u"<pre>a \tb  </pre>c", u"a \tb  \nc"},                            // in <pre> it all stays
+    {u"<pre><title>a \t b</title>c  d</pre>", u"a b\nc  d"},            // but in a title
     {u"<pre>\n  x  y \n\n\n z</pre>", u"x  y \nz"},                   // a line's indentation goes later
     {u"<pre>a</pre>\n\n<pre>\nb</pre>", u"a\nb"},
     {u"<table><tr><td></td><td>a</td><td></td><td>b</td><td></td></tr></table>", u"a\t\tb"},
