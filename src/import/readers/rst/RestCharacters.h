@@ -1,7 +1,10 @@
 #pragma once
 // The character classes that reStructuredText's rules name, on UTF-16 code
 // units (docutils' reStructuredText reference, "Inline markup recognition
-// rules" and "Sections").
+// rules" and "Sections"). The ASCII classes that every reader names are
+// MarkupCharacters.h's.
+
+#include "import/readers/shared/MarkupCharacters.h"
 
 namespace zandrel::rst {
 
@@ -16,11 +19,6 @@ constexpr bool IsWhiteSpace(char16_t c) noexcept
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f' || c == u'\v' ||
            c == 0x00A0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F ||
            c == 0x205F || c == 0x3000;
-}
-
-constexpr bool IsAsciiAlphanumeric(char16_t c) noexcept
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
 }
 
 // Punctuation past ASCII, in the blocks a README uses: Latin-1's signs, general
@@ -40,7 +38,8 @@ constexpr bool IsWidePunctuation(char16_t c) noexcept
 // is neither white space nor punctuation.
 constexpr bool IsWordUnit(char16_t c) noexcept
 {
-    return IsAsciiAlphanumeric(c) || (c >= 0x80 && !IsWhiteSpace(c) && !IsWidePunctuation(c));
+    return IsAsciiLetter(c) || IsAsciiDigit(c) ||
+           (c >= 0x80 && !IsWhiteSpace(c) && !IsWidePunctuation(c));
 }
 
 // What may stand before an inline start-string (the start of the text, passed

@@ -101,7 +101,8 @@ private:
     // The reference name state after `c`, which follows `before`.
     void Follow(char16_t c, char16_t before) noexcept
     {
-        if (IsAsciiAlphanumeric(c) && (name_ == Name::Valid || name_ == Name::Invalid)) {
+        if ((IsAsciiLetter(c) || IsAsciiDigit(c)) &&
+            (name_ == Name::Valid || name_ == Name::Invalid)) {
             return; // a name goes on: the common case
         }
         if (IsWordUnit(c)) {

@@ -9,15 +9,10 @@ namespace {
 
 using namespace rst;
 
-char16_t Small(char16_t c) noexcept
-{
-    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
 bool SameName(const char16_t* a, const char16_t* b, std::size_t length, bool anyCase) noexcept
 {
     for (std::size_t i = 0; i < length; ++i) {
-        if (anyCase ? Small(a[i]) != Small(b[i]) : a[i] != b[i]) {
+        if (anyCase ? AsciiLower(a[i]) != AsciiLower(b[i]) : a[i] != b[i]) {
             return false;
         }
     }
