@@ -13,6 +13,8 @@ constexpr bool IsSpaceOrTab(char16_t c) noexcept
     return c == u' ' || c == u'\t';
 }
 
+namespace rule {
+
 // White space as the inline rules see it; the line break counts.
 constexpr bool IsWhiteSpace(char16_t c) noexcept
 {
@@ -56,6 +58,64 @@ constexpr bool MayFollowEnd(char16_t c) noexcept
     return IsWhiteSpace(c) || c == u'-' || c == u'.' || c == u',' || c == u':' || c == u';' ||
            c == u'!' || c == u'?' || c == u'\\' || c == u'/' || c == u'\'' || c == u'"' ||
            c == u')' || c == u']' || c == u'}' || c == u'>' || IsWidePunctuation(c);
+}
+
+} // namespace rule
+
+// The rules above for the first 256 units, a bit each, looked up per unit
+// instead of compared: text is mostly ASCII.
+enum UnitClass : unsigned char {
+    WhiteSpaceUnit = 1,
+    WidePunctuationUnit = 2,
+    WordUnit = 4,
+    PrecedesStartUnit = 8,
+    FollowsEndUnit = 16,
+};
+
+struct UnitClassTable {
+    unsigned char of[256];
+};
+
+constexpr UnitClassTable MakeUnitClasses() noexcept
+{
+    UnitClassTable table{};
+    for (unsigned u = 0; u < 256; ++u) {
+        const char16_t c = static_cast<char16_t>(u);
+        table.of[u] =
+            static_cast<unsigned char>((rule::IsWhiteSpace(c) ? WhiteSpaceUnit : 0) |
+                                       (rule::IsWidePunctuation(c) ? WidePunctuationUnit : 0) |
+                                       (rule::IsWordUnit(c) ? WordUnit : 0) |
+                                       (rule::MayPrecedeStart(c) ? PrecedesStartUnit : 0) |
+                                       (rule::MayFollowEnd(c) ? FollowsEndUnit : 0));
+    }
+    return table;
+}
+
+inline constexpr UnitClassTable UnitClasses = MakeUnitClasses();
+
+constexpr bool IsWhiteSpace(char16_t c) noexcept
+{
+    return c < 256 ? (UnitClasses.of[c] & WhiteSpaceUnit) != 0 : rule::IsWhiteSpace(c);
+}
+
+constexpr bool IsWidePunctuation(char16_t c) noexcept
+{
+    return c < 256 ? (UnitClasses.of[c] & WidePunctuationUnit) != 0 : rule::IsWidePunctuation(c);
+}
+
+constexpr bool IsWordUnit(char16_t c) noexcept
+{
+    return c < 256 ? (UnitClasses.of[c] & WordUnit) != 0 : rule::IsWordUnit(c);
+}
+
+constexpr bool MayPrecedeStart(char16_t c) noexcept
+{
+    return c < 256 ? (UnitClasses.of[c] & PrecedesStartUnit) != 0 : rule::MayPrecedeStart(c);
+}
+
+constexpr bool MayFollowEnd(char16_t c) noexcept
+{
+    return c < 256 ? (UnitClasses.of[c] & FollowsEndUnit) != 0 : rule::MayFollowEnd(c);
 }
 
 // The closer that, right after a start-string, keeps the opener before it from
