@@ -3,6 +3,7 @@
 #include "import/readers/rst/RestCharacters.h"
 #include "import/readers/rst/RestLines.h"
 #include "import/readers/rst/RestSubstitutions.h"
+#include "import/readers/shared/UnitScan.h"
 
 namespace zandrel {
 namespace {
@@ -213,9 +214,15 @@ private:
         if (searchedFrom_[kind] <= from && found_[kind] >= from) {
             return found_[kind];
         }
+        // Each kind's end-string starts with one unit: the search goes from
+        // one of them to the next.
+        constexpr char16_t EndUnits[EndKinds] = {u'`', u'*', u'*', u'`', u'|'};
         std::size_t at = from;
-        while (at < n_ && !EndsAt(kind, at, floor)) {
-            ++at;
+        for (;; ++at) {
+            at = static_cast<std::size_t>(FindUnit(t_ + at, t_ + n_, EndUnits[kind]) - t_);
+            if (at >= n_ || EndsAt(kind, at, floor)) {
+                break;
+            }
         }
         searchedFrom_[kind] = from;
         found_[kind] = at;
