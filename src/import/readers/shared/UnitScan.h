@@ -31,13 +31,23 @@ constexpr bool AnyZero(std::uint64_t word) noexcept
     return AnyBelow(word, 1);
 }
 
+// Whether any unit of either word is below `limit`: eight units a test.
+constexpr bool AnyBelow(std::uint64_t a, std::uint64_t b, std::uint16_t limit) noexcept
+{
+    return ((((a - Lanes * limit) & ~a) | ((b - Lanes * limit) & ~b)) & HighBits) != 0;
+}
+
 } // namespace unit_scan
 
 // The first `unit` in [p, end), or `end`.
 inline const char16_t* FindUnit(const char16_t* p, const char16_t* end, char16_t unit) noexcept
 {
-    const std::uint64_t pattern = unit_scan::Lanes * unit;
-    while (end - p >= 4 && !unit_scan::AnyZero(unit_scan::Load(p) ^ pattern)) {
+    using namespace unit_scan;
+    const std::uint64_t pattern = Lanes * unit;
+    while (end - p >= 8 && !AnyBelow(Load(p) ^ pattern, Load(p + 4) ^ pattern, 1)) {
+        p += 8;
+    }
+    while (end - p >= 4 && !AnyZero(Load(p) ^ pattern)) {
         p += 4;
     }
     while (p < end && *p != unit) {
@@ -51,7 +61,11 @@ inline const char16_t* FindLineBreak(const char16_t* p, const char16_t* end) noe
 {
     for (;;) {
         // Units below 14 are rare: the controls, TAB, LF, VT, FF and CR.
-        while (end - p >= 4 && !unit_scan::AnyBelow(unit_scan::Load(p), 14)) {
+        using namespace unit_scan;
+        while (end - p >= 8 && !AnyBelow(Load(p), Load(p + 4), 14)) {
+            p += 8;
+        }
+        while (end - p >= 4 && !AnyBelow(Load(p), 14)) {
             p += 4;
         }
         const char16_t* const stop = end - p >= 4 ? p + 4 : end;
