@@ -213,7 +213,9 @@ private:
             }
         }
         if (i != start) {
-            std::memmove(t_ + w_, t_ + start, (i - start) * sizeof(char16_t));
+            if (w_ != start) { // nothing was taken out before the run: it stands
+                std::memmove(t_ + w_, t_ + start, (i - start) * sizeof(char16_t));
+            }
             w_ += i - start;
             before = t_[w_ - 1];
             name_ = name == NoneAfterOther ? Name::None : static_cast<Name>(name);

@@ -146,10 +146,10 @@ private:
 
     void Copy(std::size_t from, std::size_t to) noexcept
     {
-        if (from < to) {
+        if (from < to && from != w_) {
             std::memmove(t_ + w_, t_ + from, (to - from) * sizeof(char16_t));
-            w_ += to - from;
         }
+        w_ += from < to ? to - from : 0;
     }
 
     void EndLine(const Line& line) noexcept
