@@ -50,6 +50,9 @@ constexpr bool MayStartMarkup(char16_t c) noexcept
 // start no markup and escape nothing: a name's letter or digit, a separator
 // or another unit, each after which a start-string may stand or not.
 enum RunClass : unsigned char { Word, OpenerSeparator, Separator, Opener, Other, Stop };
+static_assert(Word < Separator && OpenerSeparator < Separator && Separator < Opener &&
+                  Opener < Other,
+              "the classes of a name come first");
 
 // Name's values, None split by what stood before: a start-string may follow
 // (NoneAfterOpener) or not (NoneAfterOther).
@@ -194,34 +197,42 @@ private:
     // stands.
     std::size_t CopyRun(std::size_t i, char16_t& before) noexcept
     {
-        unsigned name = static_cast<unsigned>(name_);
-        if (name_ == Name::None && !MayPrecedeStart(before)) {
-            name = NoneAfterOther;
-        }
         const std::size_t start = i;
-        while (i < n_) {
-            const RunClass k = ClassAt(i);
-            if (k == Stop) {
-                break;
-            }
-            name = (PackedNextNames.after[k] >> (4 * name)) & 0xF;
+        while (i < n_ && !StopsRun(t_[i])) {
             ++i;
-            if (k == Word) {
-                while (i < n_ && ClassAt(i) == Word) {
-                    ++i; // the name's state stays
-                }
+        }
+        if (i == start) {
+            return i;
+        }
+        // A unit neither of a name nor a separator sets the name's state
+        // whatever came before it: only the units after the last such one
+        // are followed.
+        std::size_t from = i;
+        while (from > start && ClassAt(from - 1) <= Separator) {
+            --from;
+        }
+        unsigned name = 0;
+        if (from > start) {
+            name = ClassAt(from - 1) == Opener ? NoneAfterOpener : NoneAfterOther;
+        } else {
+            name = static_cast<unsigned>(name_);
+            if (name_ == Name::None && !MayPrecedeStart(before)) {
+                name = NoneAfterOther;
             }
         }
-        if (i != start) {
-            if (w_ != start) { // nothing was taken out before the run: it stands
-                std::memmove(t_ + w_, t_ + start, (i - start) * sizeof(char16_t));
-            }
-            w_ += i - start;
-            before = t_[w_ - 1];
-            name_ = name == NoneAfterOther ? Name::None : static_cast<Name>(name);
+        for (; from < i; ++from) {
+            name = (PackedNextNames.after[ClassAt(from)] >> (4 * name)) & 0xF;
         }
+        if (w_ != start) { // nothing was taken out before the run: it stands
+            std::memmove(t_ + w_, t_ + start, (i - start) * sizeof(char16_t));
+        }
+        w_ += i - start;
+        before = t_[w_ - 1];
+        name_ = name == NoneAfterOther ? Name::None : static_cast<Name>(name);
         return i;
     }
+
+    static bool StopsRun(char16_t c) noexcept { return c < 256 && RunClasses.of[c] == Stop; }
 
     [[nodiscard]] RunClass ClassAt(std::size_t i) const noexcept
     {

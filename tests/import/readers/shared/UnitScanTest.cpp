@@ -40,6 +40,9 @@ const FindRow FindRows[] = {
     {u"\uFFFF\uFFFF\uFFFF\uFFFF\uFFFF"sv, u'\uFFFF', 0},
     {u"\uFFFE\uFFFE\uFFFE\uFFFE\uFFFF"sv, u'\uFFFF', 4},
     {u"\u8000\u8000\u8000\u8000\u0000"sv, u'\0', 4},
+    {u"ab|}"sv, u'|', 2},                       // '}' is '|' but one bit: a borrow may mark it too
+    {u"abcdefg|}|}|}|}"sv, u'|', 7},
+    {u"\u0000\u0001\u0000\u0001"sv, u'\0', 0},
 };
 // clang-format on
 
@@ -71,6 +74,8 @@ const BreakRow BreakRows[] = {
     {u"\u010A\u0D0D\u0A0A\u000Da"sv, 3},    // LF and CR only as whole units
     {u"\uFFFF\u0000\u0001\u0002\u000D"sv, 4},
     {u"abcdefghijk"sv, 11},
+    {u"abc\n\u000B\r\n"sv, 3},              // LF, one bit off VT, before CR
+    {u"abcdefg\r\u000E\n"sv, 7},
 };
 // clang-format on
 
