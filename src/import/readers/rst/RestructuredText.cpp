@@ -369,7 +369,11 @@ private:
         WriteParagraphLine(text, line);
     }
 
-    std::size_t ReadBlockStart(const Line& line, std::size_t first, std::size_t indent) noexcept
+    // The blocks that a sign starts: explicit markup, targets, tables,
+    // adornments and fields; where the line after the block starts, 0 where
+    // `line` starts none.
+    std::size_t ReadSignedBlockStart(const Line& line, std::size_t first,
+                                     std::size_t indent) noexcept
     {
         const char16_t* const begin = t_ + first;
         const char16_t* const end = t_ + line.end;
@@ -423,6 +427,20 @@ private:
             WriteParagraphLine(text, line);
             lastLineStart_ = start;
             return line.next;
+        }
+        return 0;
+    }
+
+    std::size_t ReadBlockStart(const Line& line, std::size_t first, std::size_t indent) noexcept
+    {
+        const char16_t* const begin = t_ + first;
+        const char16_t* const end = t_ + line.end;
+        // A letter or digit starts no block that a sign starts: most lines are
+        // a paragraph's.
+        if (!IsAsciiLetter(*begin) && !IsAsciiDigit(*begin)) {
+            if (const std::size_t past = ReadSignedBlockStart(line, first, indent)) {
+                return past;
+            }
         }
         if (const std::size_t marker = ListMarkerLength(begin, end)) {
             // The marker stays, as a rendering shows a bullet or a number; it is
