@@ -1,7 +1,10 @@
 #pragma once
 // The character classes that reStructuredText's rules name, on UTF-16 code
 // units (docutils' reStructuredText reference, "Inline markup recognition
-// rules" and "Sections").
+// rules" and "Sections"). The ASCII classes that every reader names are
+// MarkupCharacters.h's.
+
+#include "import/readers/shared/MarkupCharacters.h"
 
 namespace zandrel::rst {
 
@@ -10,17 +13,14 @@ constexpr bool IsSpaceOrTab(char16_t c) noexcept
     return c == u' ' || c == u'\t';
 }
 
+namespace rule {
+
 // White space as the inline rules see it; the line break counts.
 constexpr bool IsWhiteSpace(char16_t c) noexcept
 {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f' || c == u'\v' ||
            c == 0x00A0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F ||
            c == 0x205F || c == 0x3000;
-}
-
-constexpr bool IsAsciiAlphanumeric(char16_t c) noexcept
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
 }
 
 // Punctuation past ASCII, in the blocks a README uses: Latin-1's signs, general
@@ -40,7 +40,8 @@ constexpr bool IsWidePunctuation(char16_t c) noexcept
 // is neither white space nor punctuation.
 constexpr bool IsWordUnit(char16_t c) noexcept
 {
-    return IsAsciiAlphanumeric(c) || (c >= 0x80 && !IsWhiteSpace(c) && !IsWidePunctuation(c));
+    return IsAsciiLetter(c) || IsAsciiDigit(c) ||
+           (c >= 0x80 && !IsWhiteSpace(c) && !IsWidePunctuation(c));
 }
 
 // What may stand before an inline start-string (the start of the text, passed
@@ -57,6 +58,64 @@ constexpr bool MayFollowEnd(char16_t c) noexcept
     return IsWhiteSpace(c) || c == u'-' || c == u'.' || c == u',' || c == u':' || c == u';' ||
            c == u'!' || c == u'?' || c == u'\\' || c == u'/' || c == u'\'' || c == u'"' ||
            c == u')' || c == u']' || c == u'}' || c == u'>' || IsWidePunctuation(c);
+}
+
+} // namespace rule
+
+// The rules above for the first 256 units, a bit each, looked up per unit
+// instead of compared: text is mostly ASCII.
+enum UnitClass : unsigned char {
+    WhiteSpaceUnit = 1,
+    WidePunctuationUnit = 2,
+    WordUnit = 4,
+    PrecedesStartUnit = 8,
+    FollowsEndUnit = 16,
+};
+
+struct UnitClassTable {
+    unsigned char of[256];
+};
+
+constexpr UnitClassTable MakeUnitClasses() noexcept
+{
+    UnitClassTable table{};
+    for (unsigned u = 0; u < 256; ++u) {
+        const char16_t c = static_cast<char16_t>(u);
+        table.of[u] =
+            static_cast<unsigned char>((rule::IsWhiteSpace(c) ? WhiteSpaceUnit : 0) |
+                                       (rule::IsWidePunctuation(c) ? WidePunctuationUnit : 0) |
+                                       (rule::IsWordUnit(c) ? WordUnit : 0) |
+                                       (rule::MayPrecedeStart(c) ? PrecedesStartUnit : 0) |
+                                       (rule::MayFollowEnd(c) ? FollowsEndUnit : 0));
+    }
+    return table;
+}
+
+inline constexpr UnitClassTable UnitClasses = MakeUnitClasses();
+
+constexpr bool IsWhiteSpace(char16_t c) noexcept
+{
+    return c < 256 ? (UnitClasses.of[c] & WhiteSpaceUnit) != 0 : rule::IsWhiteSpace(c);
+}
+
+constexpr bool IsWidePunctuation(char16_t c) noexcept
+{
+    return c < 256 ? (UnitClasses.of[c] & WidePunctuationUnit) != 0 : rule::IsWidePunctuation(c);
+}
+
+constexpr bool IsWordUnit(char16_t c) noexcept
+{
+    return c < 256 ? (UnitClasses.of[c] & WordUnit) != 0 : rule::IsWordUnit(c);
+}
+
+constexpr bool MayPrecedeStart(char16_t c) noexcept
+{
+    return c < 256 ? (UnitClasses.of[c] & PrecedesStartUnit) != 0 : rule::MayPrecedeStart(c);
+}
+
+constexpr bool MayFollowEnd(char16_t c) noexcept
+{
+    return c < 256 ? (UnitClasses.of[c] & FollowsEndUnit) != 0 : rule::MayFollowEnd(c);
 }
 
 // The closer that, right after a start-string, keeps the opener before it from

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "import/readers/shared/SortedTable.h"
+
 namespace zandrel {
 namespace {
 
@@ -14,71 +16,52 @@ struct DirectiveRow {
 
 // Directives of docutils and the Sphinx ones that README files use.
 constexpr DirectiveRow Directives[] = {
-    {"image"sv, RestDirectiveKind::ShowsNothing},
-    {"raw"sv, RestDirectiveKind::ShowsNothing},
-    {"contents"sv, RestDirectiveKind::ShowsNothing},
-    {"include"sv, RestDirectiveKind::ShowsNothing},
-    {"meta"sv, RestDirectiveKind::ShowsNothing},
-    {"toctree"sv, RestDirectiveKind::ShowsNothing},
-    {"highlight"sv, RestDirectiveKind::ShowsNothing},
-    {"role"sv, RestDirectiveKind::ShowsNothing},
-    {"default-role"sv, RestDirectiveKind::ShowsNothing},
-    {"sectnum"sv, RestDirectiveKind::ShowsNothing},
-    {"section-numbering"sv, RestDirectiveKind::ShowsNothing},
-    {"target-notes"sv, RestDirectiveKind::ShowsNothing},
-    {"title"sv, RestDirectiveKind::ShowsNothing},
-    {"literalinclude"sv, RestDirectiveKind::ShowsNothing},
+    {"admonition"sv, RestDirectiveKind::Titled},
+    {"attention"sv, RestDirectiveKind::Admonition},
+    {"caution"sv, RestDirectiveKind::Admonition},
     {"code"sv, RestDirectiveKind::Literal},
     {"code-block"sv, RestDirectiveKind::Literal},
-    {"sourcecode"sv, RestDirectiveKind::Literal},
-    {"parsed-literal"sv, RestDirectiveKind::Literal},
-    {"math"sv, RestDirectiveKind::Literal},
-    {"note"sv, RestDirectiveKind::Admonition},
-    {"warning"sv, RestDirectiveKind::Admonition},
-    {"tip"sv, RestDirectiveKind::Admonition},
-    {"important"sv, RestDirectiveKind::Admonition},
-    {"caution"sv, RestDirectiveKind::Admonition},
-    {"attention"sv, RestDirectiveKind::Admonition},
+    {"contents"sv, RestDirectiveKind::ShowsNothing},
     {"danger"sv, RestDirectiveKind::Admonition},
+    {"default-role"sv, RestDirectiveKind::ShowsNothing},
     {"error"sv, RestDirectiveKind::Admonition},
-    {"hint"sv, RestDirectiveKind::Admonition},
-    {"seealso"sv, RestDirectiveKind::Admonition},
-    {"admonition"sv, RestDirectiveKind::Titled},
-    {"topic"sv, RestDirectiveKind::Titled},
-    {"sidebar"sv, RestDirectiveKind::Titled},
-    {"rubric"sv, RestDirectiveKind::Titled},
-    {"table"sv, RestDirectiveKind::Titled},
     {"figure"sv, RestDirectiveKind::Figure},
+    {"highlight"sv, RestDirectiveKind::ShowsNothing},
+    {"hint"sv, RestDirectiveKind::Admonition},
+    {"image"sv, RestDirectiveKind::ShowsNothing},
+    {"important"sv, RestDirectiveKind::Admonition},
+    {"include"sv, RestDirectiveKind::ShowsNothing},
+    {"literalinclude"sv, RestDirectiveKind::ShowsNothing},
+    {"math"sv, RestDirectiveKind::Literal},
+    {"meta"sv, RestDirectiveKind::ShowsNothing},
+    {"note"sv, RestDirectiveKind::Admonition},
+    {"parsed-literal"sv, RestDirectiveKind::Literal},
+    {"raw"sv, RestDirectiveKind::ShowsNothing},
+    {"role"sv, RestDirectiveKind::ShowsNothing},
+    {"rubric"sv, RestDirectiveKind::Titled},
+    {"section-numbering"sv, RestDirectiveKind::ShowsNothing},
+    {"sectnum"sv, RestDirectiveKind::ShowsNothing},
+    {"seealso"sv, RestDirectiveKind::Admonition},
+    {"sidebar"sv, RestDirectiveKind::Titled},
+    {"sourcecode"sv, RestDirectiveKind::Literal},
+    {"table"sv, RestDirectiveKind::Titled},
+    {"target-notes"sv, RestDirectiveKind::ShowsNothing},
+    {"tip"sv, RestDirectiveKind::Admonition},
+    {"title"sv, RestDirectiveKind::ShowsNothing},
+    {"toctree"sv, RestDirectiveKind::ShowsNothing},
+    {"topic"sv, RestDirectiveKind::Titled},
+    {"warning"sv, RestDirectiveKind::Admonition},
 };
 
-char16_t Small(char16_t c) noexcept
-{
-    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-bool NameIs(const char16_t* name, std::size_t length, std::string_view row) noexcept
-{
-    if (length != row.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < length; ++i) {
-        if (Small(name[i]) != static_cast<char16_t>(row[i])) {
-            return false;
-        }
-    }
-    return true;
-}
+static_assert(InByteOrder(Directives), "the search needs the names in byte order");
 
 } // namespace
 
 RestDirectiveKind RestDirectiveKindOf(const char16_t* name, std::size_t length) noexcept
 {
-    for (const DirectiveRow& row : Directives) {
-        if (NameIs(name, length, row.name)) {
-            return row.kind;
-        }
-    }
-    return RestDirectiveKind::Content;
+    const DirectiveRow* const row =
+        FindNameInAnyCase<LongestName(Directives)>(Directives, std::u16string_view(name, length));
+    return row != nullptr ? row->kind : RestDirectiveKind::Content;
 }
 
 } // namespace zandrel

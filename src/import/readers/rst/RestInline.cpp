@@ -1,8 +1,12 @@
 #include "import/readers/rst/RestInline.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "import/readers/rst/RestCharacters.h"
 #include "import/readers/rst/RestLines.h"
 #include "import/readers/rst/RestSubstitutions.h"
+#include "import/readers/shared/UnitScan.h"
 
 namespace zandrel {
 namespace {
@@ -20,14 +24,14 @@ enum EndKind { Literal, Strong, Emphasis, Interpreted, Substitution, EndKinds };
 // markup, and whether a separator ('-', '.', '_', '+', ':') was read last.
 enum class Name { None, Valid, ValidSeparator, Invalid, InvalidSeparator };
 
-bool IsNameSeparator(char16_t c) noexcept
+constexpr bool IsNameSeparator(char16_t c) noexcept
 {
     return c == u'-' || c == u'.' || c == u'_' || c == u'+' || c == u':';
 }
 
 // The first units of the start-strings: most units are none, and are copied
 // without a look at what stands before them.
-bool MayStartMarkup(char16_t c) noexcept
+constexpr bool MayStartMarkup(char16_t c) noexcept
 {
     switch (c) {
     case u'*':
@@ -41,6 +45,92 @@ bool MayStartMarkup(char16_t c) noexcept
         return false;
     }
 }
+
+// What a unit does to a reference name being read, in a run of units that
+// start no markup and escape nothing: a name's letter or digit, a separator
+// or another unit, each after which a start-string may stand or not.
+enum RunClass : unsigned char { Word, OpenerSeparator, Separator, Opener, Other, Stop };
+static_assert(Word < Separator && OpenerSeparator < Separator && Separator < Opener &&
+                  Opener < Other,
+              "the classes of a name come first");
+
+// Name's values, None split by what stood before: a start-string may follow
+// (NoneAfterOpener) or not (NoneAfterOther).
+enum RunName : unsigned char {
+    NoneAfterOpener,
+    ValidName,
+    ValidNameSeparator,
+    InvalidName,
+    InvalidNameSeparator,
+    NoneAfterOther,
+};
+static_assert(static_cast<unsigned>(Name::None) == NoneAfterOpener &&
+                  static_cast<unsigned>(Name::Valid) == ValidName &&
+                  static_cast<unsigned>(Name::ValidSeparator) == ValidNameSeparator &&
+                  static_cast<unsigned>(Name::Invalid) == InvalidName &&
+                  static_cast<unsigned>(Name::InvalidSeparator) == InvalidNameSeparator,
+              "a run's name is a Name but for NoneAfterOther");
+
+constexpr RunClass RunClassOf(char16_t c) noexcept
+{
+    if (c == u'\\' || MayStartMarkup(c)) {
+        return Stop;
+    }
+    if (IsWordUnit(c)) {
+        return Word;
+    }
+    if (IsNameSeparator(c)) {
+        return MayPrecedeStart(c) ? OpenerSeparator : Separator;
+    }
+    return MayPrecedeStart(c) ? Opener : Other;
+}
+
+struct RunClassTable {
+    RunClass of[256];
+};
+
+constexpr RunClassTable MakeRunClasses() noexcept
+{
+    RunClassTable table{};
+    for (unsigned u = 0; u < 256; ++u) {
+        table.of[u] = RunClassOf(static_cast<char16_t>(u));
+    }
+    return table;
+}
+
+constexpr RunClassTable RunClasses = MakeRunClasses();
+
+// The name after a unit of each class (the columns), as Follow reads it.
+// clang-format off
+constexpr RunName NextName[6][5] = {
+    // Word         OpenerSeparator     Separator             Opener           Other
+    {ValidName,   NoneAfterOpener,    NoneAfterOther,       NoneAfterOpener, NoneAfterOther}, // NoneAfterOpener
+    {ValidName,   ValidNameSeparator, ValidNameSeparator,   NoneAfterOpener, NoneAfterOther}, // ValidName
+    {ValidName,   NoneAfterOpener,    NoneAfterOther,       NoneAfterOpener, NoneAfterOther}, // ValidNameSeparator
+    {InvalidName, InvalidNameSeparator, InvalidNameSeparator, NoneAfterOpener, NoneAfterOther}, // InvalidName
+    {InvalidName, NoneAfterOpener,    NoneAfterOther,       NoneAfterOpener, NoneAfterOther}, // InvalidNameSeparator
+    {InvalidName, NoneAfterOpener,    NoneAfterOther,       NoneAfterOpener, NoneAfterOther}, // NoneAfterOther
+};
+// clang-format on
+
+// NextName's columns, each in one word a nibble per row: the next name is a
+// shift away from the last, not a load that waits for it.
+struct PackedNames {
+    std::uint32_t after[5];
+};
+
+constexpr PackedNames PackNextNames() noexcept
+{
+    PackedNames packed{};
+    for (unsigned k = 0; k < 5; ++k) {
+        for (unsigned name = 0; name < 6; ++name) {
+            packed.after[k] |= static_cast<std::uint32_t>(NextName[name][k]) << (4 * name);
+        }
+    }
+    return packed;
+}
+
+constexpr PackedNames PackedNextNames = PackNextNames();
 
 class InlineReader {
 public:
@@ -56,6 +146,10 @@ public:
         std::size_t i = 0;
         char16_t before = u'\n'; // the unit before i as written, the start counting as a break
         while (i < n_) {
+            i = CopyRun(i, before);
+            if (i == n_) {
+                break;
+            }
             const char16_t c = t_[i];
             if (c == u'\\') {
                 i = Escape(i, before);
@@ -98,10 +192,59 @@ private:
         }
     }
 
+    // Moves the units from `i` on up to one that may start markup or escape,
+    // as the loop in Read would copy them one by one. Returns where that one
+    // stands.
+    std::size_t CopyRun(std::size_t i, char16_t& before) noexcept
+    {
+        const std::size_t start = i;
+        while (i < n_ && !StopsRun(t_[i])) {
+            ++i;
+        }
+        if (i == start) {
+            return i;
+        }
+        // A unit neither of a name nor a separator sets the name's state
+        // whatever came before it: only the units after the last such one
+        // are followed.
+        std::size_t from = i;
+        while (from > start && ClassAt(from - 1) <= Separator) {
+            --from;
+        }
+        unsigned name = 0;
+        if (from > start) {
+            name = ClassAt(from - 1) == Opener ? NoneAfterOpener : NoneAfterOther;
+        } else {
+            name = static_cast<unsigned>(name_);
+            if (name_ == Name::None && !MayPrecedeStart(before)) {
+                name = NoneAfterOther;
+            }
+        }
+        for (; from < i; ++from) {
+            name = (PackedNextNames.after[ClassAt(from)] >> (4 * name)) & 0xF;
+        }
+        if (w_ != start) { // nothing was taken out before the run: it stands
+            std::memmove(t_ + w_, t_ + start, (i - start) * sizeof(char16_t));
+        }
+        w_ += i - start;
+        before = t_[w_ - 1];
+        name_ = name == NoneAfterOther ? Name::None : static_cast<Name>(name);
+        return i;
+    }
+
+    static bool StopsRun(char16_t c) noexcept { return c < 256 && RunClasses.of[c] == Stop; }
+
+    [[nodiscard]] RunClass ClassAt(std::size_t i) const noexcept
+    {
+        const char16_t c = t_[i];
+        return c < 256 ? RunClasses.of[c] : RunClassOf(c);
+    }
+
     // The reference name state after `c`, which follows `before`.
     void Follow(char16_t c, char16_t before) noexcept
     {
-        if (IsAsciiAlphanumeric(c) && (name_ == Name::Valid || name_ == Name::Invalid)) {
+        if ((IsAsciiLetter(c) || IsAsciiDigit(c)) &&
+            (name_ == Name::Valid || name_ == Name::Invalid)) {
             return; // a name goes on: the common case
         }
         if (IsWordUnit(c)) {
@@ -212,9 +355,15 @@ private:
         if (searchedFrom_[kind] <= from && found_[kind] >= from) {
             return found_[kind];
         }
+        // Each kind's end-string starts with one unit: the search goes from
+        // one of them to the next.
+        constexpr char16_t EndUnits[EndKinds] = {u'`', u'*', u'*', u'`', u'|'};
         std::size_t at = from;
-        while (at < n_ && !EndsAt(kind, at, floor)) {
-            ++at;
+        for (;; ++at) {
+            at = static_cast<std::size_t>(FindUnit(t_ + at, t_ + n_, EndUnits[kind]) - t_);
+            if (at >= n_ || EndsAt(kind, at, floor)) {
+                break;
+            }
         }
         searchedFrom_[kind] = from;
         found_[kind] = at;

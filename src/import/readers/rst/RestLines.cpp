@@ -52,11 +52,6 @@ bool IsRoman(char16_t c) noexcept
     }
 }
 
-bool IsAsciiLetter(char16_t c) noexcept
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
 // Past an enumerator's number at `at`: arabic digits, one letter, a roman
 // numeral or '#'; `at` where none stands.
 const char16_t* EnumeratorEnd(const char16_t* at, const char16_t* end) noexcept
@@ -68,8 +63,7 @@ const char16_t* EnumeratorEnd(const char16_t* at, const char16_t* end) noexcept
         return at + 1;
     }
     const char16_t* p = at;
-    while (p < end && p - at < static_cast<std::ptrdiff_t>(LongestEnumerator) && *p >= u'0' &&
-           *p <= u'9') {
+    while (p < end && p - at < static_cast<std::ptrdiff_t>(LongestEnumerator) && IsAsciiDigit(*p)) {
         ++p;
     }
     if (p > at) {

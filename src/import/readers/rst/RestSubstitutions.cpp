@@ -3,21 +3,17 @@
 #include "import/readers/rst/RestCharacters.h"
 #include "import/readers/rst/RestInline.h"
 #include "import/readers/rst/RestLines.h"
+#include "import/readers/shared/UnitScan.h"
 
 namespace zandrel {
 namespace {
 
 using namespace rst;
 
-char16_t Small(char16_t c) noexcept
-{
-    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
 bool SameName(const char16_t* a, const char16_t* b, std::size_t length, bool anyCase) noexcept
 {
     for (std::size_t i = 0; i < length; ++i) {
-        if (anyCase ? Small(a[i]) != Small(b[i]) : a[i] != b[i]) {
+        if (anyCase ? AsciiLower(a[i]) != AsciiLower(b[i]) : a[i] != b[i]) {
             return false;
         }
     }
@@ -44,10 +40,7 @@ SourceLine LineFrom(const char16_t* at, const char16_t* end) noexcept
     while (at < end && IsSpaceOrTab(*at)) {
         ++at;
     }
-    const char16_t* stop = at;
-    while (stop < end && *stop != u'\n' && *stop != u'\r') {
-        ++stop;
-    }
+    const char16_t* const stop = FindLineBreak(at, end);
     const char16_t* next = stop;
     if (next < end) {
         next += (*next == u'\r' && next + 1 < end && next[1] == u'\n') ? 2 : 1;
@@ -80,10 +73,7 @@ void RestSubstitutions::Collect(const char16_t* text, std::size_t units) noexcep
     for (const char16_t* at = text; at < end;) {
         // A definition's line starts with ".. |" after its indentation: the
         // scan goes from one '|' to the next.
-        const char16_t* bar = at;
-        while (bar < end && *bar != u'|') {
-            ++bar;
-        }
+        const char16_t* const bar = FindUnit(at, end, u'|');
         if (bar == end) {
             break;
         }

@@ -7,6 +7,7 @@
 #include "import/readers/rst/RestInline.h"
 #include "import/readers/rst/RestLines.h"
 #include "import/readers/rst/RestSubstitutions.h"
+#include "import/readers/shared/UnitScan.h"
 
 namespace zandrel {
 namespace {
@@ -84,10 +85,7 @@ private:
 
     [[nodiscard]] Line FindLine(std::size_t at) const noexcept
     {
-        std::size_t end = at;
-        while (end < n_ && t_[end] != u'\n' && t_[end] != u'\r') {
-            ++end;
-        }
+        const std::size_t end = static_cast<std::size_t>(FindLineBreak(t_ + at, t_ + n_) - t_);
         std::size_t next = end;
         if (next < n_) {
             next += (t_[next] == u'\r' && next + 1 < n_ && t_[next + 1] == u'\n') ? 2 : 1;
@@ -148,9 +146,10 @@ private:
 
     void Copy(std::size_t from, std::size_t to) noexcept
     {
-        for (; from < to; ++from) {
-            t_[w_++] = t_[from];
+        if (from < to && from != w_) {
+            std::memmove(t_ + w_, t_ + from, (to - from) * sizeof(char16_t));
         }
+        w_ += from < to ? to - from : 0;
     }
 
     void EndLine(const Line& line) noexcept
@@ -370,7 +369,11 @@ private:
         WriteParagraphLine(text, line);
     }
 
-    std::size_t ReadBlockStart(const Line& line, std::size_t first, std::size_t indent) noexcept
+    // The blocks that a sign starts: explicit markup, targets, tables,
+    // adornments and fields; where the line after the block starts, 0 where
+    // `line` starts none.
+    std::size_t ReadSignedBlockStart(const Line& line, std::size_t first,
+                                     std::size_t indent) noexcept
     {
         const char16_t* const begin = t_ + first;
         const char16_t* const end = t_ + line.end;
@@ -424,6 +427,20 @@ private:
             WriteParagraphLine(text, line);
             lastLineStart_ = start;
             return line.next;
+        }
+        return 0;
+    }
+
+    std::size_t ReadBlockStart(const Line& line, std::size_t first, std::size_t indent) noexcept
+    {
+        const char16_t* const begin = t_ + first;
+        const char16_t* const end = t_ + line.end;
+        // A letter or digit starts no block that a sign starts: most lines are
+        // a paragraph's.
+        if (!IsAsciiLetter(*begin) && !IsAsciiDigit(*begin)) {
+            if (const std::size_t past = ReadSignedBlockStart(line, first, indent)) {
+                return past;
+            }
         }
         if (const std::size_t marker = ListMarkerLength(begin, end)) {
             // The marker stays, as a rendering shows a bullet or a number; it is
@@ -694,18 +711,18 @@ private:
         std::size_t out = 0;
         std::size_t at = 0;
         while (at < w_) {
-            std::size_t end = at;
-            bool shows = false;
-            for (; end < w_ && t_[end] != u'\n'; ++end) {
-                shows = shows || !IsBlankUnit(t_[end]);
+            const std::size_t end =
+                static_cast<std::size_t>(FindUnit(t_ + at, t_ + w_, u'\n') - t_);
+            std::size_t shown = at;
+            while (shown < end && IsBlankUnit(t_[shown])) {
+                ++shown;
             }
-            if (shows) {
-                for (std::size_t k = at; k < end; ++k) {
-                    t_[out++] = t_[k];
+            if (shown < end) {
+                const std::size_t length = end - at + (end < w_ ? 1 : 0); // its LF too
+                if (out != at) {
+                    std::memmove(t_ + out, t_ + at, length * sizeof(char16_t));
                 }
-                if (end < w_) {
-                    t_[out++] = u'\n';
-                }
+                out += length;
             }
             at = end < w_ ? end + 1 : end;
         }

@@ -5,6 +5,7 @@
 
 #include "import/readers/rtf/RichTextCodePages.h"
 #include "import/readers/rtf/RichTextControlWords.h"
+#include "import/readers/shared/MarkupCharacters.h"
 #include "platform/CodePageConversion.h"
 
 namespace zandrel {
@@ -43,19 +44,9 @@ struct Parameter {
     long value;
 };
 
-constexpr bool IsLetter(unsigned char c) noexcept
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-constexpr bool IsDigit(unsigned char c) noexcept
-{
-    return c >= '0' && c <= '9';
-}
-
 constexpr int HexValue(unsigned char c) noexcept
 {
-    if (IsDigit(c)) {
+    if (IsAsciiDigit(c)) {
         return c - '0';
     }
     c = static_cast<unsigned char>(c | 0x20);
@@ -334,7 +325,7 @@ private:
             at_ = end_;
             return;
         }
-        if (IsLetter(*p)) {
+        if (IsAsciiLetter(*p)) {
             ReadWord(p);
         } else if (*p == '\'') {
             ReadHexByte();
@@ -349,15 +340,15 @@ private:
     void ReadWord(const unsigned char* p) noexcept
     {
         const unsigned char* const name = p;
-        while (p < end_ && IsLetter(*p)) {
+        while (p < end_ && IsAsciiLetter(*p)) {
             ++p;
         }
         const std::string_view word(reinterpret_cast<const char*>(name),
                                     static_cast<std::size_t>(p - name));
-        const bool negative = p + 1 < end_ && *p == '-' && IsDigit(p[1]);
+        const bool negative = p + 1 < end_ && *p == '-' && IsAsciiDigit(p[1]);
         p += negative ? 1 : 0;
         Parameter parameter{false, 0};
-        while (p < end_ && IsDigit(*p)) {
+        while (p < end_ && IsAsciiDigit(*p)) {
             parameter.given = true;
             parameter.value = parameter.value < 100'000'000 ? parameter.value * 10 + (*p - '0')
                                                             : 1'000'000'000;

@@ -45,6 +45,10 @@ const InlineRow InlineRows[] = {
     {u"see name_, other__ and end_.", u"see name, other and end."},
     {u"foo_bar_ and a.b_ (x_)", u"foo_bar and a.b (x)"},
     {u"name_x and name__x", u"name_x and name__x"},
+    {u"a*b_ a.b_ a..b_ a--b_", u"a*b_ a.b a..b_ a--b"},            // a name starts after an opener; two separators end it
+    {u"x\u65E5_ \u65E5\u672C_ \u2014a_ \u00A0b_ \u00E9.c_", u"x\u65E5 \u65E5\u672C \u2014a \u00A0b \u00E9.c"},
+    {u"\u00BFa_ \u00B4a_ #a_", u"\u00BFa \u00B4a #a_"},        // wide punctuation opens, a sign past it is a letter, '#' does not open
+    {u"\\a_ x\\ y_ *e*f_", u"a_ xy *e*f_"},               // an escaped letter, a markup's end: no name's start
     {u"[1]_ [#]_ [#note]_ [*]_ [CIT2002]_.", u"[1] [#] [#note] [*] [CIT2002]."},
     {u"[1] and [x y]_ and a[1]_", u"[1] and [x y]_ and a[1]_"},
     {u"_`inline target` here", u"inline target here"},
