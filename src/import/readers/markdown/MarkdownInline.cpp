@@ -64,8 +64,9 @@ struct Bracket {
 
 class InlineReader {
 public:
-    InlineReader(char16_t* text, std::size_t units, const LinkLabelSet& labels) noexcept
-        : text_(text), units_(units), labels_(labels)
+    InlineReader(char16_t* text, std::size_t units, const LinkLabelSet* labels,
+                 LinkLabelScan* scan) noexcept
+        : text_(text), units_(units), labels_(labels), scan_(scan)
     {
         for (std::size_t word = 0; word * 64 < units_; ++word) {
             gone_[word] = 0;
@@ -440,7 +441,7 @@ private:
     // in it but escaped ones.
     bool IsDefinedLabel(std::size_t from, std::size_t to) const noexcept
     {
-        if (labels_.Size() == 0 || to - from > LongestLinkLabel) {
+        if (to - from > LongestLinkLabel) {
             return false;
         }
         for (std::size_t p = from; p < to; ++p) {
@@ -449,7 +450,8 @@ private:
             }
             p += (text_[p] == u'\\' && p + 1 < to) ? 1 : 0;
         }
-        return labels_.Contains(text_ + from, text_ + to);
+        const LinkLabelSet& labels = scan_ != nullptr ? scan_->Labels() : *labels_;
+        return labels.Size() != 0 && labels.Contains(text_ + from, text_ + to);
     }
 
     // What follows a ']' that makes a link or image of its brackets.
@@ -569,7 +571,8 @@ private:
 
     char16_t* text_;
     std::size_t units_;
-    const LinkLabelSet& labels_;
+    const LinkLabelSet* labels_;
+    LinkLabelScan* scan_; // in place of labels_ where not null
     std::uint64_t gone_[(WideTextUnits + 63) / 64]; // cleared up to units_
     DelimiterRun runs_[MostDelimiterRuns];
     std::size_t runCount_ = 0;
@@ -591,7 +594,16 @@ std::size_t MarkdownInlineToText(char16_t* text, std::size_t units,
     if (units > WideTextUnits) {
         units = WideTextUnits;
     }
-    InlineReader reader(text, units, labels);
+    InlineReader reader(text, units, &labels, nullptr);
+    return reader.Read();
+}
+
+std::size_t MarkdownInlineToText(char16_t* text, std::size_t units, LinkLabelScan& labels) noexcept
+{
+    if (units > WideTextUnits) {
+        units = WideTextUnits;
+    }
+    InlineReader reader(text, units, nullptr, &labels);
     return reader.Read();
 }
 
