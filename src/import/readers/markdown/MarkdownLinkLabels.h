@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "import/readers/markdown/MarkdownLines.h"
+#include "import/readers/shared/MarkupCharacters.h"
 
 namespace zandrel::markdown {
 
@@ -52,8 +53,17 @@ public:
     // The text's next line, not yet written over.
     void Pass(const Line& line) noexcept
     {
-        if (at_ < end_) {
-            at_ = line.next;
+        if (at_ >= end_) {
+            return;
+        }
+        at_ = line.next;
+        // Outside a fence, a blank line lets a definition follow and a line
+        // that starts with a letter or digit is a paragraph's: most lines.
+        if (fenceMark_ == 0 && line.begin == line.end) {
+            mayDefine_ = true;
+        } else if (fenceMark_ == 0 && (IsAsciiLetter(*line.begin) || IsAsciiDigit(*line.begin))) {
+            mayDefine_ = false;
+        } else {
             Take(line);
         }
     }
