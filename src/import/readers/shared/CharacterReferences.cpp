@@ -1,6 +1,7 @@
 #include "import/readers/shared/CharacterReferences.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <string_view>
 
@@ -331,7 +332,9 @@ std::size_t DecodeNumeric(const char16_t* at, const char16_t* end, char32_t& cod
 
 std::size_t DecodeNamed(const char16_t* at, const char16_t* end, char32_t& code) noexcept
 {
-    char name[LongestName];
+    // The name as the rows hold it, zeros after it: rows and name compare as
+    // whole arrays, no length measured.
+    char name[LongestName + 1] = {};
     std::size_t length = 0;
     const char16_t* p = at + 1;
     for (; p < end && IsAsciiAlphanumeric(*p); ++p) {
@@ -343,13 +346,12 @@ std::size_t DecodeNamed(const char16_t* at, const char16_t* end, char32_t& code)
     if (length == 0 || p == end || *p != u';') {
         return 0;
     }
-    const std::string_view wanted(name, length);
     const auto* const found =
-        std::lower_bound(std::begin(NamedReferences), std::end(NamedReferences), wanted,
-                         [](const NamedReference& row, std::string_view key) {
-                             return std::string_view(row.name) < key;
+        std::lower_bound(std::begin(NamedReferences), std::end(NamedReferences), name,
+                         [](const NamedReference& row, const char* key) {
+                             return std::memcmp(row.name, key, sizeof row.name) < 0;
                          });
-    if (found == std::end(NamedReferences) || std::string_view(found->name) != wanted) {
+    if (found == std::end(NamedReferences) || std::memcmp(found->name, name, sizeof name) != 0) {
         return 0;
     }
     code = found->code;
