@@ -10,6 +10,7 @@
 #include "import/readers/markdown/MarkdownCharacters.h"
 #include "import/readers/markdown/MarkdownHtml.h"
 #include "import/readers/markdown/MarkdownLinkLabels.h"
+#include "import/readers/markdown/MarkdownScan.h"
 #include "import/readers/shared/CharacterReferences.h"
 #include "import/readers/shared/MarkupCharacters.h"
 
@@ -42,6 +43,51 @@ constexpr auto InlineMarks = [] {
     }
     return marks;
 }();
+
+// How many of the eight units at `p` come before the first one that the set
+// leaves out, or before any past ASCII. `inSet` takes the eight units a byte
+// each (the first four in the even lanes, the last four in the odd ones) and a
+// test of the lanes whose units are at least a given one (their high bits);
+// it gives the high bits of the lanes in the set. On a machine that keeps the
+// lanes of a word in the other order no unit is counted this way.
+template <typename InSet> std::size_t UnitsInSetAt(const char16_t* p, InSet inSet) noexcept
+{
+    if constexpr (std::endian::native != std::endian::little) {
+        return 0;
+    }
+    std::uint64_t first = 0;
+    std::uint64_t second = 0;
+    std::memcpy(&first, p, sizeof first);
+    std::memcpy(&second, p + 4, sizeof second);
+    if (((first | second) & 0xFF80FF80FF80FF80ull) != 0) {
+        return 0;
+    }
+    const std::uint64_t units = first | (second << 8);
+    constexpr std::uint64_t Lanes = 0x0101010101010101ull;
+    const auto atLeast = [units](char16_t c) { return units + Lanes * (0x80u - c); };
+    const std::uint64_t outside = ~inSet(atLeast) & (Lanes * 0x80);
+    if (const std::uint64_t inFirst = outside & 0x0080008000800080ull; inFirst != 0) {
+        return static_cast<std::size_t>(std::countr_zero(inFirst)) / 16;
+    }
+    if (const std::uint64_t inSecond = outside & 0x8000800080008000ull; inSecond != 0) {
+        return 4 + static_cast<std::size_t>(std::countr_zero(inSecond)) / 16;
+    }
+    return 8;
+}
+
+// The units of a link destination that mean nothing in it: all that are
+// visible but the parentheses and the backslash.
+constexpr auto DestinationUnits = [](auto atLeast) {
+    return (atLeast(u'!') & ~atLeast(u'(')) | (atLeast(u'*') & ~atLeast(u'\\')) |
+           (atLeast(u']') & ~atLeast(0x7F));
+};
+
+// The units of an autolink's address that neither end it nor break it off:
+// all that are visible but the angle brackets.
+constexpr auto AddressUnits = [](auto atLeast) {
+    return (atLeast(u'!') & ~atLeast(u'<')) | (atLeast(u'=') & ~atLeast(u'>')) |
+           (atLeast(u'?') & ~atLeast(0x7F));
+};
 
 // A run of '*', '_' or '~' that may open or close emphasis.
 struct DelimiterRun {
@@ -208,11 +254,8 @@ private:
             return open;
         }
         std::size_t close = open;
-        while (close < units_) {
-            if (text_[close] != u'`') {
-                ++close;
-                continue;
-            }
+        while ((close = static_cast<std::size_t>(FindUnit(text_ + close, text_ + units_, u'`') -
+                                                 text_)) < units_) {
             const std::size_t end = RunEnd(close);
             if (end - close == length) {
                 Drop(i, open);
@@ -264,7 +307,13 @@ private:
                 ++q;
             }
             if (q < units_ && text_[q] == u':' && q - p >= 2 && q - p <= LongestSchemeName) {
-                for (++q; q < units_ && text_[q] > u' ' && text_[q] != u'<'; ++q) {
+                for (++q; q < units_; ++q) {
+                    for (std::size_t plain = 8; plain == 8 && units_ - q >= 8; q += plain) {
+                        plain = UnitsInSetAt(text_ + q, AddressUnits);
+                    }
+                    if (q == units_ || text_[q] <= u' ' || text_[q] == u'<') {
+                        break;
+                    }
                     if (text_[q] == u'>') {
                         return q + 1;
                     }
@@ -386,7 +435,13 @@ private:
             ++p;
         } else {
             std::size_t depth = 0;
-            for (; p < units_ && text_[p] > u' '; ++p) {
+            for (; p < units_; ++p) {
+                for (std::size_t plain = 8; plain == 8 && units_ - p >= 8; p += plain) {
+                    plain = UnitsInSetAt(text_ + p, DestinationUnits);
+                }
+                if (p == units_ || text_[p] <= u' ') {
+                    break;
+                }
                 if (text_[p] == u'\\' && p + 1 < units_ && IsAsciiPunctuation(text_[p + 1])) {
                     ++p;
                 } else if (text_[p] == u'(') {
