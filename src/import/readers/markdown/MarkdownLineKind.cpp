@@ -30,6 +30,9 @@ LineKind BlockStart(LineAnalysis& a, bool paragraphOpen, bool tableOpen) noexcep
 {
     const char16_t* const begin = a.content;
     const char16_t* const end = a.contentEnd;
+    if (IsAsciiLetter(*begin)) {
+        return LineKind::ParagraphText; // every block's mark is punctuation or a digit
+    }
     if ((a.fenceLength = CodeFenceLength(begin, end, a.fenceMark)) != 0) {
         return LineKind::Fence;
     }
