@@ -1,7 +1,8 @@
 #include "import/readers/shared/CharacterReferences.h"
 
 #include <algorithm>
-#include <cstring>
+#include <array>
+#include <cstdint>
 #include <iterator>
 #include <string_view>
 
@@ -283,6 +284,28 @@ static_assert(std::is_sorted(std::begin(NamedReferences), std::end(NamedReferenc
                                  return std::string_view(a.name) < std::string_view(b.name);
                              }));
 
+// A name of at most eight letters as one number, its first letter highest and
+// zeros after it: the numbers sort as the names do.
+constexpr std::uint64_t NameKey(const char* name) noexcept
+{
+    std::uint64_t key = 0;
+    for (std::size_t k = 0; k < LongestName; ++k) {
+        key = key << 8 | static_cast<unsigned char>(name[k]);
+    }
+    return key;
+}
+
+// The rows' names as NameKey gives them, in the rows' order.
+constexpr auto NamedReferenceKeys = [] {
+    std::array<std::uint64_t, std::size(NamedReferences)> keys{};
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        keys[k] = NameKey(NamedReferences[k].name);
+    }
+    return keys;
+}();
+
+static_assert(std::is_sorted(NamedReferenceKeys.begin(), NamedReferenceKeys.end()));
+
 bool IsAsciiAlphanumeric(char16_t unit) noexcept
 {
     return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z') ||
@@ -332,9 +355,7 @@ std::size_t DecodeNumeric(const char16_t* at, const char16_t* end, char32_t& cod
 
 std::size_t DecodeNamed(const char16_t* at, const char16_t* end, char32_t& code) noexcept
 {
-    // The name as the rows hold it, zeros after it: rows and name compare as
-    // whole arrays, no length measured.
-    char name[LongestName + 1] = {};
+    char name[LongestName] = {}; // zeros after the name, as NameKey takes it
     std::size_t length = 0;
     const char16_t* p = at + 1;
     for (; p < end && IsAsciiAlphanumeric(*p); ++p) {
@@ -346,15 +367,13 @@ std::size_t DecodeNamed(const char16_t* at, const char16_t* end, char32_t& code)
     if (length == 0 || p == end || *p != u';') {
         return 0;
     }
+    const std::uint64_t key = NameKey(name);
     const auto* const found =
-        std::lower_bound(std::begin(NamedReferences), std::end(NamedReferences), name,
-                         [](const NamedReference& row, const char* key) {
-                             return std::memcmp(row.name, key, sizeof row.name) < 0;
-                         });
-    if (found == std::end(NamedReferences) || std::memcmp(found->name, name, sizeof name) != 0) {
+        std::lower_bound(NamedReferenceKeys.begin(), NamedReferenceKeys.end(), key);
+    if (found == NamedReferenceKeys.end() || *found != key) {
         return 0;
     }
-    code = found->code;
+    code = NamedReferences[found - NamedReferenceKeys.begin()].code;
     return length + 2;
 }
 
