@@ -627,7 +627,7 @@ private:
     char16_t* text_;
     std::size_t units_;
     const LinkLabelSet* labels_;
-    LinkLabelScan* scan_; // in place of labels_ where not null
+    LinkLabelScan* scan_;                           // in place of labels_ where not null
     std::uint64_t gone_[(WideTextUnits + 63) / 64]; // cleared up to units_
     DelimiterRun runs_[MostDelimiterRuns];
     std::size_t runCount_ = 0;

@@ -45,8 +45,7 @@ private:
 // Most texts have no shortcut reference, and their lines are looked for once.
 class LinkLabelScan {
 public:
-    LinkLabelScan(const char16_t* text, std::size_t units) noexcept
-        : at_(text), end_(text + units)
+    LinkLabelScan(const char16_t* text, std::size_t units) noexcept : at_(text), end_(text + units)
     {
     }
 
