@@ -157,9 +157,7 @@ public:
                 i = Run(i);
                 break;
             default:
-                do {
-                    ++i;
-                } while (i < units_ && (text_[i] >= 128 || !InlineMarks[text_[i]]));
+                i = NextMark(i + 1);
                 break;
             }
         }
@@ -168,6 +166,33 @@ public:
     }
 
 private:
+    [[nodiscard]] static bool IsMark(char16_t c) noexcept { return c < 128 && InlineMarks[c]; }
+
+    // The first unit from `i` on that may start markup, or units_: four
+    // units a turn of the loop, the bound tested once for them.
+    [[nodiscard]] std::size_t NextMark(std::size_t i) const noexcept
+    {
+        for (; units_ - i >= 4; i += 4) {
+            const char16_t* const p = text_ + i;
+            if (IsMark(p[0])) {
+                return i;
+            }
+            if (IsMark(p[1])) {
+                return i + 1;
+            }
+            if (IsMark(p[2])) {
+                return i + 2;
+            }
+            if (IsMark(p[3])) {
+                return i + 3;
+            }
+        }
+        while (i < units_ && !IsMark(text_[i])) {
+            ++i;
+        }
+        return i;
+    }
+
     void Drop(std::size_t at) noexcept { gone_[at / 64] |= std::uint64_t{1} << (at % 64); }
     // A word of the map at a time: a link's destination goes at once.
     void Drop(std::size_t from, std::size_t to) noexcept
