@@ -72,7 +72,11 @@ LineAnalysis AnalyseLine(const char16_t* begin, const char16_t* textEnd,
     a.next = a.line.next;
     const char16_t* const end = a.line.end;
     a.contentEnd = end;
-    a.indent = Indent(begin, end, a.content);
+    if (begin < end && !IsSpaceOrTab(*begin)) {
+        a.content = begin; // most lines: no indent to measure
+    } else {
+        a.indent = Indent(begin, end, a.content);
+    }
     if (a.content == end) {
         a.kind = LineKind::Blank;
         return a;
