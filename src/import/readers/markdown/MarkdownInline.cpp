@@ -10,6 +10,7 @@
 #include "import/readers/markdown/MarkdownCharacters.h"
 #include "import/readers/markdown/MarkdownHtml.h"
 #include "import/readers/markdown/MarkdownLinkLabels.h"
+#include "import/readers/markdown/MarkdownScan.h"
 #include "import/readers/shared/CharacterReferences.h"
 #include "import/readers/shared/MarkupCharacters.h"
 
@@ -43,6 +44,51 @@ constexpr auto InlineMarks = [] {
     return marks;
 }();
 
+// How many of the eight units at `p` come before the first one that the set
+// leaves out, or before any past ASCII. `inSet` takes the eight units a byte
+// each (the first four in the even lanes, the last four in the odd ones) and a
+// test of the lanes whose units are at least a given one (their high bits);
+// it gives the high bits of the lanes in the set. On a machine that keeps the
+// lanes of a word in the other order no unit is counted this way.
+template <typename InSet> std::size_t UnitsInSetAt(const char16_t* p, InSet inSet) noexcept
+{
+    if constexpr (std::endian::native != std::endian::little) {
+        return 0;
+    }
+    std::uint64_t first = 0;
+    std::uint64_t second = 0;
+    std::memcpy(&first, p, sizeof first);
+    std::memcpy(&second, p + 4, sizeof second);
+    if (((first | second) & 0xFF80FF80FF80FF80ull) != 0) {
+        return 0;
+    }
+    const std::uint64_t units = first | (second << 8);
+    constexpr std::uint64_t Lanes = 0x0101010101010101ull;
+    const auto atLeast = [units](char16_t c) { return units + Lanes * (0x80u - c); };
+    const std::uint64_t outside = ~inSet(atLeast) & (Lanes * 0x80);
+    if (const std::uint64_t inFirst = outside & 0x0080008000800080ull; inFirst != 0) {
+        return static_cast<std::size_t>(std::countr_zero(inFirst)) / 16;
+    }
+    if (const std::uint64_t inSecond = outside & 0x8000800080008000ull; inSecond != 0) {
+        return 4 + static_cast<std::size_t>(std::countr_zero(inSecond)) / 16;
+    }
+    return 8;
+}
+
+// The units of a link destination that mean nothing in it: all that are
+// visible but the parentheses and the backslash.
+constexpr auto DestinationUnits = [](auto atLeast) {
+    return (atLeast(u'!') & ~atLeast(u'(')) | (atLeast(u'*') & ~atLeast(u'\\')) |
+           (atLeast(u']') & ~atLeast(0x7F));
+};
+
+// The units of an autolink's address that neither end it nor break it off:
+// all that are visible but the angle brackets.
+constexpr auto AddressUnits = [](auto atLeast) {
+    return (atLeast(u'!') & ~atLeast(u'<')) | (atLeast(u'=') & ~atLeast(u'>')) |
+           (atLeast(u'?') & ~atLeast(0x7F));
+};
+
 // A run of '*', '_' or '~' that may open or close emphasis.
 struct DelimiterRun {
     std::uint16_t at;     // the first unit of what is left of the run
@@ -64,8 +110,9 @@ struct Bracket {
 
 class InlineReader {
 public:
-    InlineReader(char16_t* text, std::size_t units, const LinkLabelSet& labels) noexcept
-        : text_(text), units_(units), labels_(labels)
+    InlineReader(char16_t* text, std::size_t units, const LinkLabelSet* labels,
+                 LinkLabelScan* scan) noexcept
+        : text_(text), units_(units), labels_(labels), scan_(scan)
     {
         for (std::size_t word = 0; word * 64 < units_; ++word) {
             gone_[word] = 0;
@@ -110,9 +157,7 @@ public:
                 i = Run(i);
                 break;
             default:
-                do {
-                    ++i;
-                } while (i < units_ && (text_[i] >= 128 || !InlineMarks[text_[i]]));
+                i = NextMark(i + 1);
                 break;
             }
         }
@@ -121,6 +166,33 @@ public:
     }
 
 private:
+    [[nodiscard]] static bool IsMark(char16_t c) noexcept { return c < 128 && InlineMarks[c]; }
+
+    // The first unit from `i` on that may start markup, or units_: four
+    // units a turn of the loop, the bound tested once for them.
+    [[nodiscard]] std::size_t NextMark(std::size_t i) const noexcept
+    {
+        for (; units_ - i >= 4; i += 4) {
+            const char16_t* const p = text_ + i;
+            if (IsMark(p[0])) {
+                return i;
+            }
+            if (IsMark(p[1])) {
+                return i + 1;
+            }
+            if (IsMark(p[2])) {
+                return i + 2;
+            }
+            if (IsMark(p[3])) {
+                return i + 3;
+            }
+        }
+        while (i < units_ && !IsMark(text_[i])) {
+            ++i;
+        }
+        return i;
+    }
+
     void Drop(std::size_t at) noexcept { gone_[at / 64] |= std::uint64_t{1} << (at % 64); }
     // A word of the map at a time: a link's destination goes at once.
     void Drop(std::size_t from, std::size_t to) noexcept
@@ -207,11 +279,8 @@ private:
             return open;
         }
         std::size_t close = open;
-        while (close < units_) {
-            if (text_[close] != u'`') {
-                ++close;
-                continue;
-            }
+        while ((close = static_cast<std::size_t>(FindUnit(text_ + close, text_ + units_, u'`') -
+                                                 text_)) < units_) {
             const std::size_t end = RunEnd(close);
             if (end - close == length) {
                 Drop(i, open);
@@ -263,7 +332,13 @@ private:
                 ++q;
             }
             if (q < units_ && text_[q] == u':' && q - p >= 2 && q - p <= LongestSchemeName) {
-                for (++q; q < units_ && text_[q] > u' ' && text_[q] != u'<'; ++q) {
+                for (++q; q < units_; ++q) {
+                    for (std::size_t plain = 8; plain == 8 && units_ - q >= 8; q += plain) {
+                        plain = UnitsInSetAt(text_ + q, AddressUnits);
+                    }
+                    if (q == units_ || text_[q] <= u' ' || text_[q] == u'<') {
+                        break;
+                    }
                     if (text_[q] == u'>') {
                         return q + 1;
                     }
@@ -385,7 +460,13 @@ private:
             ++p;
         } else {
             std::size_t depth = 0;
-            for (; p < units_ && text_[p] > u' '; ++p) {
+            for (; p < units_; ++p) {
+                for (std::size_t plain = 8; plain == 8 && units_ - p >= 8; p += plain) {
+                    plain = UnitsInSetAt(text_ + p, DestinationUnits);
+                }
+                if (p == units_ || text_[p] <= u' ') {
+                    break;
+                }
                 if (text_[p] == u'\\' && p + 1 < units_ && IsAsciiPunctuation(text_[p + 1])) {
                     ++p;
                 } else if (text_[p] == u'(') {
@@ -440,7 +521,7 @@ private:
     // in it but escaped ones.
     bool IsDefinedLabel(std::size_t from, std::size_t to) const noexcept
     {
-        if (labels_.Size() == 0 || to - from > LongestLinkLabel) {
+        if (to - from > LongestLinkLabel) {
             return false;
         }
         for (std::size_t p = from; p < to; ++p) {
@@ -449,7 +530,8 @@ private:
             }
             p += (text_[p] == u'\\' && p + 1 < to) ? 1 : 0;
         }
-        return labels_.Contains(text_ + from, text_ + to);
+        const LinkLabelSet& labels = scan_ != nullptr ? scan_->Labels() : *labels_;
+        return labels.Size() != 0 && labels.Contains(text_ + from, text_ + to);
     }
 
     // What follows a ']' that makes a link or image of its brackets.
@@ -569,7 +651,8 @@ private:
 
     char16_t* text_;
     std::size_t units_;
-    const LinkLabelSet& labels_;
+    const LinkLabelSet* labels_;
+    LinkLabelScan* scan_;                           // in place of labels_ where not null
     std::uint64_t gone_[(WideTextUnits + 63) / 64]; // cleared up to units_
     DelimiterRun runs_[MostDelimiterRuns];
     std::size_t runCount_ = 0;
@@ -591,7 +674,16 @@ std::size_t MarkdownInlineToText(char16_t* text, std::size_t units,
     if (units > WideTextUnits) {
         units = WideTextUnits;
     }
-    InlineReader reader(text, units, labels);
+    InlineReader reader(text, units, &labels, nullptr);
+    return reader.Read();
+}
+
+std::size_t MarkdownInlineToText(char16_t* text, std::size_t units, LinkLabelScan& labels) noexcept
+{
+    if (units > WideTextUnits) {
+        units = WideTextUnits;
+    }
+    InlineReader reader(text, units, nullptr, &labels);
     return reader.Read();
 }
 

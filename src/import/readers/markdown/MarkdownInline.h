@@ -15,4 +15,9 @@ namespace zandrel {
 std::size_t MarkdownInlineToText(char16_t* text, std::size_t units,
                                  const markdown::LinkLabelSet& labels) noexcept;
 
+// The same with the labels that `labels` has of the whole text, which it reads
+// only if a shortcut reference asks for them.
+std::size_t MarkdownInlineToText(char16_t* text, std::size_t units,
+                                 markdown::LinkLabelScan& labels) noexcept;
+
 } // namespace zandrel

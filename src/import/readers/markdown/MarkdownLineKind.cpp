@@ -6,17 +6,23 @@
 namespace zandrel::markdown {
 namespace {
 
-// Whether the line below `line` is a table's delimiter row.
+// Whether the line below `line` is a table's delimiter row. Most lines below
+// a paragraph's line start with a unit that no such row starts with: their
+// end is not looked for.
 bool DelimiterRowBelow(const Line& line, const char16_t* textEnd) noexcept
 {
     if (line.next >= textEnd) {
         return false;
     }
-    const Line below = LineAt(line.next, textEnd);
+    // The quote markers and the indent end on the line: neither holds a break.
     std::size_t depth = 0;
-    const char16_t* const at = SkipQuoteMarkers(below.begin, below.end, AnyDepth, depth);
+    const char16_t* const at = SkipQuoteMarkers(line.next, textEnd, AnyDepth, depth);
     const char16_t* first = nullptr;
-    return Indent(at, below.end, first) < CodeIndent && IsTableDelimiterRow(first, below.end);
+    if (Indent(at, textEnd, first) >= CodeIndent) {
+        return false;
+    }
+    const bool mayBeRow = first < textEnd && (*first == u'|' || *first == u'-' || *first == u':');
+    return mayBeRow && IsTableDelimiterRow(first, FindLineBreak(first, textEnd));
 }
 
 // A line that starts a block of its own, or ends one: its kind, or ParagraphText.
@@ -24,6 +30,9 @@ LineKind BlockStart(LineAnalysis& a, bool paragraphOpen, bool tableOpen) noexcep
 {
     const char16_t* const begin = a.content;
     const char16_t* const end = a.contentEnd;
+    if (IsAsciiLetter(*begin)) {
+        return LineKind::ParagraphText; // every block's mark is punctuation or a digit
+    }
     if ((a.fenceLength = CodeFenceLength(begin, end, a.fenceMark)) != 0) {
         return LineKind::Fence;
     }
@@ -63,7 +72,11 @@ LineAnalysis AnalyseLine(const char16_t* begin, const char16_t* textEnd,
     a.next = a.line.next;
     const char16_t* const end = a.line.end;
     a.contentEnd = end;
-    a.indent = Indent(begin, end, a.content);
+    if (begin < end && !IsSpaceOrTab(*begin)) {
+        a.content = begin; // most lines: no indent to measure
+    } else {
+        a.indent = Indent(begin, end, a.content);
+    }
     if (a.content == end) {
         a.kind = LineKind::Blank;
         return a;
@@ -102,8 +115,8 @@ LineAnalysis AnalyseLine(const char16_t* begin, const char16_t* textEnd,
     a.kind = LineKind::ParagraphText;
     if (context.tableOpen) {
         a.kind = LineKind::TableRow;
-    } else if (blockMayStart && FindUnit(first, end, u'|') != end &&
-               DelimiterRowBelow(a.line, textEnd)) {
+    } else if (blockMayStart && DelimiterRowBelow(a.line, textEnd) &&
+               FindUnit(first, end, u'|') != end) {
         a.kind = LineKind::TableHeader;
         a.next = LineAt(a.line.next, textEnd).next; // the delimiter row shows nothing
     }

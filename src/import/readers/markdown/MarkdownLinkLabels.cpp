@@ -92,48 +92,53 @@ bool LinkLabelSet::Contains(const char16_t* begin, const char16_t* end) const no
     return false;
 }
 
-void CollectLinkLabels(const char16_t* text, std::size_t units, LinkLabelSet& labels) noexcept
+void LinkLabelScan::Take(const Line& line) noexcept
 {
-    const char16_t* const textEnd = text + units;
-    bool mayDefine = true; // no paragraph is open
-    char16_t fenceMark = 0;
-    std::size_t fenceLength = 0;
-    for (const char16_t* at = text; at < textEnd && labels.Size() < LinkLabelSet::MostLabels;) {
-        const Line line = LineAt(at, textEnd);
-        at = line.next;
-        const char16_t* first = nullptr;
-        std::size_t indent = Indent(line.begin, line.end, first);
-        if (first < line.end && *first == u'>' && indent < CodeIndent) {
-            std::size_t depth = 0;
-            indent =
-                Indent(SkipQuoteMarkers(line.begin, line.end, AnyDepth, depth), line.end, first);
-        }
-        if (fenceMark != 0) {
-            if (indent < CodeIndent && ClosesCodeFence(first, line.end, fenceMark, fenceLength)) {
-                fenceMark = 0;
-            }
-            continue;
-        }
-        if (first == line.end) {
-            mayDefine = true;
-            continue;
-        }
-        if (indent >= CodeIndent) {
-            continue; // code, or the paragraph's next line
-        }
-        if (*first == u'[') {
-            if (mayDefine && IsReferenceDefinition(first, line.end)) {
-                labels.Add(first + 1, LabelEnd(first, line.end));
-                continue;
-            }
-        } else if ((*first == u'`' || *first == u'~') &&
-                   (fenceLength = CodeFenceLength(first, line.end, fenceMark)) != 0) {
-            continue;
-        }
-        const char16_t c = *first;
-        mayDefine = (c == u'#' || c == u'-' || c == u'*' || c == u'_' || c == u'=') &&
-                    EndsAnyParagraph(first, line.end);
+    if (labels_.Size() == LinkLabelSet::MostLabels) {
+        at_ = end_; // no label more is kept
+        return;
     }
+    const char16_t* first = nullptr;
+    std::size_t indent = Indent(line.begin, line.end, first);
+    if (first < line.end && *first == u'>' && indent < CodeIndent) {
+        std::size_t depth = 0;
+        indent = Indent(SkipQuoteMarkers(line.begin, line.end, AnyDepth, depth), line.end, first);
+    }
+    if (fenceMark_ != 0) {
+        if (indent < CodeIndent && ClosesCodeFence(first, line.end, fenceMark_, fenceLength_)) {
+            fenceMark_ = 0;
+        }
+        return;
+    }
+    if (first == line.end) {
+        mayDefine_ = true;
+        return;
+    }
+    if (indent >= CodeIndent) {
+        return; // code, or the paragraph's next line
+    }
+    if (*first == u'[') {
+        if (mayDefine_ && IsReferenceDefinition(first, line.end)) {
+            labels_.Add(first + 1, LabelEnd(first, line.end));
+            return;
+        }
+    } else if ((*first == u'`' || *first == u'~') &&
+               (fenceLength_ = CodeFenceLength(first, line.end, fenceMark_)) != 0) {
+        return;
+    }
+    const char16_t c = *first;
+    mayDefine_ = (c == u'#' || c == u'-' || c == u'*' || c == u'_' || c == u'=') &&
+                 EndsAnyParagraph(first, line.end);
+}
+
+const LinkLabelSet& LinkLabelScan::Labels() noexcept
+{
+    while (at_ < end_) {
+        const Line line = LineAt(at_, end_);
+        at_ = line.next;
+        Take(line);
+    }
+    return labels_;
 }
 
 } // namespace zandrel::markdown

@@ -29,7 +29,10 @@ inline const char16_t* FindUnit(const char16_t* p, const char16_t* end, char16_t
         const std::uint64_t zero =
             ((first - scan::Lanes) & ~first) | ((second - scan::Lanes) & ~second);
         if ((zero & scan::HighBits) != 0) {
-            break;
+            while (*p != c) { // one of these eight is `c`
+                ++p;
+            }
+            return p;
         }
         p += 8;
     }

@@ -31,9 +31,9 @@ enum class OpenBlock { None, Paragraph, Table, Fence, HtmlBlock };
 // that may run over their breaks; headings and table rows are read alone.
 class MarkdownReader {
 public:
-    MarkdownReader(char16_t* text, std::size_t units) noexcept : text_(text), units_(units)
+    MarkdownReader(char16_t* text, std::size_t units) noexcept
+        : text_(text), units_(units), labels_(text, units)
     {
-        CollectLinkLabels(text_, units_, labels_); // before any line is written over
     }
 
     std::size_t Read() noexcept
@@ -43,15 +43,15 @@ public:
         while (at < end) {
             switch (open_) {
             case OpenBlock::Fence:
-                at = ReadFencedLine(LineAt(at, end));
+                at = ReadFencedLine(Pass(LineAt(at, end)));
                 break;
             case OpenBlock::HtmlBlock:
-                at = ReadHtmlLine(LineAt(at, end));
+                at = ReadHtmlLine(Pass(LineAt(at, end)));
                 break;
             case OpenBlock::None:
             case OpenBlock::Paragraph:
             case OpenBlock::Table:
-                at = ReadLine(AnalyseLine(at, end, Context()));
+                at = ReadLine(Pass(AnalyseLine(at, end, Context())));
                 break;
             }
         }
@@ -73,6 +73,22 @@ private:
         std::size_t depth = 0;
         HtmlBlockText text;
     };
+
+    // The lines go to the label scan before anything is written over them.
+    const Line& Pass(const Line& line) noexcept
+    {
+        labels_.Pass(line);
+        return line;
+    }
+
+    const LineAnalysis& Pass(const LineAnalysis& a) noexcept
+    {
+        labels_.Pass(a.line);
+        if (a.next != a.line.next) { // a table's delimiter row too
+            labels_.Pass(LineAt(a.line.next, text_ + units_));
+        }
+        return a;
+    }
 
     LineContext Context() const noexcept
     {
@@ -318,7 +334,7 @@ private:
     std::size_t listIndent_ = 0; // where the open list item's text starts; 0 outside lists
     Fence fence_;
     HtmlBlock html_;
-    LinkLabelSet labels_;
+    LinkLabelScan labels_;
 };
 
 } // namespace

@@ -83,6 +83,25 @@ const InlineRow LinkRows[] = {
     {u"say <q>hi</q>, <Q cite=\"x\">yo</Q>", u"say \u201Chi\u201D, \u201Cyo\u201D"},
 };
 
+// Destinations, addresses and code spans longer than a word of eight units,
+// with what ends or breaks them in either half of a word, or past ASCII.
+const InlineRow LongRunRows[] = {
+    {u"[a](abcdefghijklmnop)", u"a"},
+    {u"[a](abcdefgh(ij)klmnop)", u"a"},
+    {u"[a](abcdefg(hijklmnop)", u"[a](abcdefg(hijklmnop)"},   // the ')' closes the '('
+    {u"[a](abcdefghijklmno\\)p)", u"a"},
+    {u"[a](abcdefgh ijklmnop)", u"[a](abcdefgh ijklmnop)"},
+    {u"[a](abcd\u00E9fghijklmnopq)", u"a"},
+    {u"[a](abcdefghijklmnop", u"[a](abcdefghijklmnop"},
+    {u"[a](abcdefghijklmnopqrstuvw))", u"a)"},
+    {u"<http://abcdefghijklmnop.org/qrstuvwx>", u"http://abcdefghijklmnop.org/qrstuvwx"},
+    {u"<http://abcdefgh\u00E9ijklmnop>", u"http://abcdefgh\u00E9ijklmnop"},
+    {u"<http://abcdefghijkl<mnop>", u"<http://abcdefghijkl"},      // "<mnop>" is a tag
+    {u"<http://abcdefghijklmnop qrst>", u"<http://abcdefghijklmnop qrst>"},
+    {u"`abcdefghijklmnopq` x", u"abcdefghijklmnopq x"},
+    {u"``abcdefgh`ijklmnop``", u"abcdefgh`ijklmnop"},
+};
+
 // A backslash at the very end of the block, wherever it stands.
 const InlineRow TrailingBackslashRows[] = {
     {u"\\", u"\\"},
@@ -135,6 +154,11 @@ void ExpectRows(const InlineRow* rows, std::size_t count)
 TEST(MarkdownInline, EmphasisFollowsTheFlankingRulesAndTheRuleOfThree)
 {
     ExpectRows(EmphasisRows, std::size(EmphasisRows));
+}
+
+TEST(MarkdownInline, LongDestinationsAddressesAndCodeSpansEndWhereTheyEnd)
+{
+    ExpectRows(LongRunRows, std::size(LongRunRows));
 }
 
 TEST(MarkdownInline, CodeSpansCloseOnlyOnARunOfTheirLength)

@@ -54,6 +54,12 @@ const MarkdownRow ShortcutReferenceRows[] = {
     {u"    [x]: /y\n\n[x]", u"[x]: /y\n[x]"},
     {u"- [x] done\n- [ ] to do", u"- [x] done\n- [ ] to do"},
     {u"[![b]][l]\n\n[b]: /b.svg", u""},
+    // Definitions on either side of the reference, the text before it shrunk
+    // over the first one by then.
+    {u"**a** *b* `c`\n\n[x]: /x\n\n**d** [x] [y]\n\n[y]: /y", u"a b c\nd x y\n"},
+    {u"```\n[x]: /in\n```\n**bold** [x]\n\n[x]: /out", u"[x]: /in\nbold x\n"},
+    {u"| **[t]** |\n|---|\n[t]: /t", u" [t] \n[t]: /t"}, // a row of the table, below its delimiter
+    {u"*a* [t]\n\n| b |\n|---|\n\n[t]: /t", u"a t\n b \n"},
 };
 
 // A backslash at the very end of the text read.
