@@ -28,10 +28,11 @@ OBJDUMP = "i686-w64-mingw32-objdump"
 OBJCOPY = "i686-w64-mingw32-objcopy"
 
 # The DLL as it ships, stripped as scripts/package.sh strips it, is at most
-# this large: 114,190 bytes today, the web page and Markdown readers included,
-# so that what brings back the runtime's unused parts (a std::__throw_* helper
-# that src/plugin/LibraryErrors.cpp does not define brings 88 kB) fails the check.
-STRIPPED_SIZE_LIMIT = 130_000
+# this large: 144,398 bytes today, the web page, Markdown, reStructuredText and
+# Rich Text readers included, so that what brings back the runtime's unused
+# parts (a std::__throw_* helper that src/plugin/LibraryErrors.cpp does not
+# define brings 88 kB) fails the check.
+STRIPPED_SIZE_LIMIT = 150_000
 
 EXPORTS = {  # name: (ordinal, bytes of arguments the callee removes)
     "ImportDesc_ParentItem": (1, 0x14),
