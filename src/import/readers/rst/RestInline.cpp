@@ -136,7 +136,7 @@ class InlineReader {
 public:
     InlineReader(char16_t* text, std::size_t units, std::size_t room,
                  const RestSubstitutions* substitutions) noexcept
-        : t_(text), n_(units), capacity_(units + room), substitutions_(substitutions)
+        : text_(text), units_(units), capacity_(units + room), substitutions_(substitutions)
     {
         ForgetEnds();
     }
@@ -145,12 +145,12 @@ public:
     {
         std::size_t i = 0;
         char16_t before = u'\n'; // the unit before i as written, the start counting as a break
-        while (i < n_) {
+        while (i < units_) {
             i = CopyRun(i, before);
-            if (i == n_) {
+            if (i == units_) {
                 break;
             }
-            const char16_t c = t_[i];
+            const char16_t c = text_[i];
             if (c == u'\\') {
                 i = Escape(i, before);
                 continue;
@@ -174,15 +174,15 @@ public:
                 }
             }
             Follow(c, before);
-            t_[w_++] = c;
+            text_[out_++] = c;
             before = c;
             ++i;
         }
-        return w_;
+        return out_;
     }
 
 private:
-    [[nodiscard]] char16_t At(std::size_t at) const noexcept { return at < n_ ? t_[at] : u'\n'; }
+    [[nodiscard]] char16_t At(std::size_t at) const noexcept { return at < units_ ? text_[at] : u'\n'; }
 
     void ForgetEnds() noexcept
     {
@@ -198,7 +198,7 @@ private:
     std::size_t CopyRun(std::size_t i, char16_t& before) noexcept
     {
         const std::size_t start = i;
-        while (i < n_ && !StopsRun(t_[i])) {
+        while (i < units_ && !StopsRun(text_[i])) {
             ++i;
         }
         if (i == start) {
@@ -223,11 +223,11 @@ private:
         for (; from < i; ++from) {
             name = (PackedNextNames.after[ClassAt(from)] >> (4 * name)) & 0xF;
         }
-        if (w_ != start) { // nothing was taken out before the run: it stands
-            std::memmove(t_ + w_, t_ + start, (i - start) * sizeof(char16_t));
+        if (out_ != start) { // nothing was taken out before the run: it stands
+            std::memmove(text_ + out_, text_ + start, (i - start) * sizeof(char16_t));
         }
-        w_ += i - start;
-        before = t_[w_ - 1];
+        out_ += i - start;
+        before = text_[out_ - 1];
         name_ = name == NoneAfterOther ? Name::None : static_cast<Name>(name);
         return i;
     }
@@ -236,7 +236,7 @@ private:
 
     [[nodiscard]] RunClass ClassAt(std::size_t i) const noexcept
     {
-        const char16_t c = t_[i];
+        const char16_t c = text_[i];
         return c < 256 ? RunClasses.of[c] : RunClassOf(c);
     }
 
@@ -268,17 +268,17 @@ private:
     // it shows nothing; a break after it stays. Returns where reading goes on.
     std::size_t Escape(std::size_t i, char16_t& before) noexcept
     {
-        if (i + 1 == n_) {
+        if (i + 1 == units_) {
             return i + 1; // it escapes nothing
         }
-        const char16_t e = t_[i + 1];
+        const char16_t e = text_[i + 1];
         if (e == u'\n') {
             return i + 1;
         }
         name_ = IsWordUnit(e) ? Name::Invalid : Name::None;
         before = e;
         if (!IsWhiteSpace(e)) {
-            t_[w_++] = e;
+            text_[out_++] = e;
         }
         return i + 2;
     }
@@ -288,7 +288,7 @@ private:
     [[nodiscard]] bool Escaped(std::size_t at, std::size_t floor) const noexcept
     {
         std::size_t run = 0;
-        while (at > floor && t_[at - 1] == u'\\') {
+        while (at > floor && text_[at - 1] == u'\\') {
             --at;
             ++run;
         }
@@ -308,9 +308,9 @@ private:
             return MayFollowEnd(At(at + length)) ? length : None;
         }
         if (At(at) == u':') {
-            const char16_t* const name = t_ + at + 1;
-            const char16_t* const nameEnd = SimpleNameEnd(name, t_ + n_);
-            const std::size_t close = static_cast<std::size_t>(nameEnd - t_);
+            const char16_t* const name = text_ + at + 1;
+            const char16_t* const nameEnd = SimpleNameEnd(name, text_ + units_);
+            const std::size_t close = static_cast<std::size_t>(nameEnd - text_);
             if (nameEnd > name && At(close) == u':' && MayFollowEnd(At(close + 1))) {
                 return close + 1 - at;
             }
@@ -322,22 +322,22 @@ private:
     // Whether an end-string of `kind` stands at `at`.
     [[nodiscard]] bool EndsAt(EndKind kind, std::size_t at, std::size_t floor) const noexcept
     {
-        if (IsWhiteSpace(t_[at - 1])) {
+        if (IsWhiteSpace(text_[at - 1])) {
             return false;
         }
         switch (kind) {
         case Literal:
-            return t_[at] == u'`' && At(at + 1) == u'`' && MayFollowEnd(At(at + 2));
+            return text_[at] == u'`' && At(at + 1) == u'`' && MayFollowEnd(At(at + 2));
         case Strong:
-            return t_[at] == u'*' && At(at + 1) == u'*' && !Escaped(at, floor) &&
+            return text_[at] == u'*' && At(at + 1) == u'*' && !Escaped(at, floor) &&
                    MayFollowEnd(At(at + 2));
         case Emphasis:
-            return t_[at] == u'*' && !Escaped(at, floor) && MayFollowEnd(At(at + 1));
+            return text_[at] == u'*' && !Escaped(at, floor) && MayFollowEnd(At(at + 1));
         case Interpreted:
-            return t_[at] == u'`' && !Escaped(at, floor) &&
+            return text_[at] == u'`' && !Escaped(at, floor) &&
                    InterpretedSuffix(at + 1) != static_cast<std::size_t>(-1);
         case Substitution:
-            if (t_[at] != u'|' || Escaped(at, floor)) {
+            if (text_[at] != u'|' || Escaped(at, floor)) {
                 return false;
             }
             {
@@ -349,7 +349,7 @@ private:
         }
     }
 
-    // The first end-string of `kind` from `from` on, n_ where there is none.
+    // The first end-string of `kind` from `from` on, units_ where there is none.
     std::size_t FindEnd(EndKind kind, std::size_t from, std::size_t floor) noexcept
     {
         if (searchedFrom_[kind] <= from && found_[kind] >= from) {
@@ -360,8 +360,8 @@ private:
         constexpr char16_t EndUnits[EndKinds] = {u'`', u'*', u'*', u'`', u'|'};
         std::size_t at = from;
         for (;; ++at) {
-            at = static_cast<std::size_t>(FindUnit(t_ + at, t_ + n_, EndUnits[kind]) - t_);
-            if (at >= n_ || EndsAt(kind, at, floor)) {
+            at = static_cast<std::size_t>(FindUnit(text_ + at, text_ + units_, EndUnits[kind]) - text_);
+            if (at >= units_ || EndsAt(kind, at, floor)) {
                 break;
             }
         }
@@ -375,7 +375,7 @@ private:
     [[nodiscard]] bool Starts(std::size_t i, std::size_t length, char16_t before) const noexcept
     {
         const char16_t after = At(i + length);
-        if (i + length >= n_ || IsWhiteSpace(after)) {
+        if (i + length >= units_ || IsWhiteSpace(after)) {
             return false;
         }
         const char16_t closer = CloserOf(before);
@@ -386,7 +386,7 @@ private:
     // reading goes on past it, 0 where none starts there.
     std::size_t Markup(std::size_t i, char16_t before) noexcept
     {
-        const char16_t c = t_[i];
+        const char16_t c = text_[i];
         const char16_t next = At(i + 1);
         if (c == u'`' && next == u'`') {
             return Enclosed(i, 2, Literal, before);
@@ -404,8 +404,8 @@ private:
             return InterpretedText(i, 2, before, false);
         }
         if (c == u':') {
-            const char16_t* const name = t_ + i + 1;
-            const std::size_t close = static_cast<std::size_t>(SimpleNameEnd(name, t_ + n_) - t_);
+            const char16_t* const name = text_ + i + 1;
+            const std::size_t close = static_cast<std::size_t>(SimpleNameEnd(name, text_ + units_) - text_);
             if (close > i + 1 && At(close) == u':' && At(close + 1) == u'`' &&
                 At(close + 2) != u'`') {
                 return InterpretedText(i, close + 2 - i, before, true);
@@ -425,15 +425,15 @@ private:
     void WriteUnescaped(std::size_t from, std::size_t to) noexcept
     {
         while (from < to) {
-            if (t_[from] == u'\\' && from + 1 < to) {
-                const char16_t e = t_[from + 1];
+            if (text_[from] == u'\\' && from + 1 < to) {
+                const char16_t e = text_[from + 1];
                 if (e != u'\n' && !IsWhiteSpace(e)) {
-                    t_[w_++] = e;
+                    text_[out_++] = e;
                 }
                 from += e == u'\n' ? 1 : 2;
                 continue;
             }
-            t_[w_++] = t_[from++];
+            text_[out_++] = text_[from++];
         }
     }
 
@@ -444,17 +444,17 @@ private:
             return 0;
         }
         const std::size_t end = FindEnd(kind, i + length + 1, i + length);
-        if (end >= n_) {
+        if (end >= units_) {
             return 0;
         }
         if (kind == Literal) {
             for (std::size_t k = i + length; k < end; ++k) {
-                t_[w_++] = t_[k];
+                text_[out_++] = text_[k];
             }
         } else {
             WriteUnescaped(i + length, end);
         }
-        endUnit_ = t_[end + length - 1];
+        endUnit_ = text_[end + length - 1];
         return end + length;
     }
 
@@ -468,21 +468,21 @@ private:
             return 0;
         }
         const std::size_t end = FindEnd(Interpreted, i + length + 1, i + length);
-        if (end >= n_) {
+        if (end >= units_) {
             return 0;
         }
         const std::size_t suffix = InterpretedSuffix(end + 1);
         const bool target = role || suffix > 0;
         std::size_t from = i + length;
         std::size_t to = end;
-        if (target && t_[to - 1] == u'>') {
+        if (target && text_[to - 1] == u'>') {
             std::size_t open = to - 1;
-            while (open > from && t_[open] != u'<') {
+            while (open > from && text_[open] != u'<') {
                 --open;
             }
-            if (t_[open] == u'<' && (open == from || IsWhiteSpace(t_[open - 1]))) {
+            if (text_[open] == u'<' && (open == from || IsWhiteSpace(text_[open - 1]))) {
                 std::size_t words = open;
-                while (words > from && IsWhiteSpace(t_[words - 1])) {
+                while (words > from && IsWhiteSpace(text_[words - 1])) {
                     --words;
                 }
                 if (words == from) {
@@ -495,7 +495,7 @@ private:
         }
         WriteUnescaped(from, to);
         const std::size_t past = end + 1 + suffix;
-        endUnit_ = t_[past - 1];
+        endUnit_ = text_[past - 1];
         return past;
     }
 
@@ -507,34 +507,34 @@ private:
             return 0;
         }
         const std::size_t end = FindEnd(Substitution, i + 2, i + 1);
-        if (end >= n_) {
+        if (end >= units_) {
             return 0;
         }
         std::size_t past = end + 1;
         past += At(past) == u'_' ? (At(past + 1) == u'_' ? 2 : 1) : 0;
-        endUnit_ = t_[past - 1];
+        endUnit_ = text_[past - 1];
         const char16_t* text = nullptr;
         std::size_t length = 0;
         if (substitutions_ == nullptr ||
-            !substitutions_->Find(t_ + i + 1, end - i - 1, text, length)) {
+            !substitutions_->Find(text_ + i + 1, end - i - 1, text, length)) {
             return past;
         }
-        const std::size_t room = past - w_ + (capacity_ - n_);
+        const std::size_t room = past - out_ + (capacity_ - units_);
         if (length > room) {
             length = room;
             length -= (length > 0 && (text[length - 1] & 0xFC00) == 0xD800) ? 1 : 0;
         }
-        if (w_ + length > past) {
-            const std::size_t shift = w_ + length - past; // the rest moves up into the room
-            for (std::size_t k = n_; k > past; --k) {
-                t_[k - 1 + shift] = t_[k - 1];
+        if (out_ + length > past) {
+            const std::size_t shift = out_ + length - past; // the rest moves up into the room
+            for (std::size_t k = units_; k > past; --k) {
+                text_[k - 1 + shift] = text_[k - 1];
             }
-            n_ += shift;
+            units_ += shift;
             past += shift;
             ForgetEnds();
         }
         for (std::size_t k = 0; k < length; ++k) {
-            t_[w_++] = text[k];
+            text_[out_++] = text[k];
         }
         return past;
     }
@@ -543,25 +543,25 @@ private:
     std::size_t FootnoteReference(std::size_t i) noexcept
     {
         std::size_t close = i + 1;
-        while (close < n_ && close - i <= LongestFootnoteLabel && t_[close] != u']') {
+        while (close < units_ && close - i <= LongestFootnoteLabel && text_[close] != u']') {
             ++close;
         }
-        if (close >= n_ || t_[close] != u']' || At(close + 1) != u'_' ||
-            !MayFollowEnd(At(close + 2)) || !IsFootnoteLabel(t_ + i + 1, t_ + close)) {
+        if (close >= units_ || text_[close] != u']' || At(close + 1) != u'_' ||
+            !MayFollowEnd(At(close + 2)) || !IsFootnoteLabel(text_ + i + 1, text_ + close)) {
             return 0;
         }
         for (std::size_t k = i; k <= close; ++k) {
-            t_[w_++] = t_[k];
+            text_[out_++] = text_[k];
         }
         endUnit_ = u'_';
         return close + 2;
     }
 
-    char16_t* t_;
-    std::size_t n_;
+    char16_t* text_;
+    std::size_t units_;
     std::size_t capacity_;
     const RestSubstitutions* substitutions_;
-    std::size_t w_ = 0;
+    std::size_t out_ = 0;
     Name name_ = Name::None;
     char16_t endUnit_ = 0; // the last unit of the markup read last
     std::size_t searchedFrom_[EndKinds];

@@ -57,17 +57,17 @@ enum class Mode {
 // line that shows something and is indented no deeper than the marker.
 class RestReader {
 public:
-    RestReader(char16_t* text, std::size_t units) noexcept : t_(text), n_(units) {}
+    RestReader(char16_t* text, std::size_t units) noexcept : text_(text), units_(units) {}
 
     std::size_t Read() noexcept
     {
-        substitutions_.Collect(t_, n_);
+        substitutions_.Collect(text_, units_);
         std::size_t at =
             substitutions_.AnyLongerThanItsReference() ? LiftOutReplaceDefinitions() : 0;
-        while (at < n_) {
+        while (at < units_) {
             at = ReadLine(LineAt(at));
         }
-        CloseParagraph(n_);
+        CloseParagraph(units_);
         return DropBlankLines();
     }
 
@@ -85,10 +85,10 @@ private:
 
     [[nodiscard]] Line FindLine(std::size_t at) const noexcept
     {
-        const std::size_t end = static_cast<std::size_t>(FindLineBreak(t_ + at, t_ + n_) - t_);
+        const std::size_t end = static_cast<std::size_t>(FindLineBreak(text_ + at, text_ + units_) - text_);
         std::size_t next = end;
-        if (next < n_) {
-            next += (t_[next] == u'\r' && next + 1 < n_ && t_[next + 1] == u'\n') ? 2 : 1;
+        if (next < units_) {
+            next += (text_[next] == u'\r' && next + 1 < units_ && text_[next + 1] == u'\n') ? 2 : 1;
         }
         return {at, end, next};
     }
@@ -102,7 +102,7 @@ private:
         std::size_t out = 0;
         std::size_t definitionIndent = 0;
         bool inDefinition = false;
-        for (std::size_t at = 0; at < n_;) {
+        for (std::size_t at = 0; at < units_;) {
             const Line line = LineAt(at);
             at = line.next;
             std::size_t first = 0;
@@ -110,16 +110,16 @@ private:
             if (inDefinition && first < line.end && indent > definitionIndent) {
                 continue; // the definition's text goes on
             }
-            inDefinition = IsReplaceDefinition(t_ + first, t_ + line.end);
+            inDefinition = IsReplaceDefinition(text_ + first, text_ + line.end);
             definitionIndent = indent;
             if (!inDefinition) {
-                std::memmove(t_ + out, t_ + line.begin,
+                std::memmove(text_ + out, text_ + line.begin,
                              (line.next - line.begin) * sizeof(char16_t));
                 out += line.next - line.begin;
             }
         }
-        const std::size_t lift = n_ - out;
-        std::memmove(t_ + lift, t_, out * sizeof(char16_t));
+        const std::size_t lift = units_ - out;
+        std::memmove(text_ + lift, text_, out * sizeof(char16_t));
         found_ = {0, 0, 0};
         return lift;
     }
@@ -130,8 +130,8 @@ private:
     {
         std::size_t columns = 0;
         std::size_t at = line.begin;
-        for (; at < line.end && IsIndentUnit(t_[at]); ++at) {
-            columns = t_[at] == u'\t' ? (columns / TabStop + 1) * TabStop : columns + 1;
+        for (; at < line.end && IsIndentUnit(text_[at]); ++at) {
+            columns = text_[at] == u'\t' ? (columns / TabStop + 1) * TabStop : columns + 1;
         }
         first = at;
         return columns;
@@ -146,22 +146,22 @@ private:
 
     void Copy(std::size_t from, std::size_t to) noexcept
     {
-        if (from < to && from != w_) {
-            std::memmove(t_ + w_, t_ + from, (to - from) * sizeof(char16_t));
+        if (from < to && from != out_) {
+            std::memmove(text_ + out_, text_ + from, (to - from) * sizeof(char16_t));
         }
-        w_ += from < to ? to - from : 0;
+        out_ += from < to ? to - from : 0;
     }
 
     void EndLine(const Line& line) noexcept
     {
         if (line.end < line.next) {
-            t_[w_++] = u'\n';
+            text_[out_++] = u'\n';
         }
     }
 
     [[nodiscard]] std::size_t TrimmedEnd(std::size_t from, std::size_t to) const noexcept
     {
-        while (to > from && IsWhiteSpace(t_[to - 1])) {
+        while (to > from && IsWhiteSpace(text_[to - 1])) {
             --to;
         }
         return to;
@@ -171,15 +171,15 @@ private:
     // a replacement may fill the room up to `limit`, the first unit not read.
     void ReadInline(std::size_t start, std::size_t limit) noexcept
     {
-        const std::size_t room = limit > w_ ? limit - w_ : 0;
-        w_ = start + RestInlineToText(t_ + start, w_ - start, room, &substitutions_);
+        const std::size_t room = limit > out_ ? limit - out_ : 0;
+        out_ = start + RestInlineToText(text_ + start, out_ - start, room, &substitutions_);
     }
 
     // A title or a table row: its inline markup read alone. `last` is the last
     // line that the block took.
     void WriteBlock(std::size_t from, std::size_t to, const Line& last) noexcept
     {
-        const std::size_t start = w_;
+        const std::size_t start = out_;
         Copy(from, TrimmedEnd(from, to));
         ReadInline(start, last.end < last.next ? last.next - 1 : last.next);
         EndLine(last);
@@ -188,7 +188,7 @@ private:
     void OpenParagraph(std::size_t indent, std::size_t floor, bool loose) noexcept
     {
         paragraph_ = true;
-        paragraphStart_ = w_;
+        paragraphStart_ = out_;
         paragraphIndent_ = indent;
         paragraphFloor_ = floor;
         paragraphLoose_ = loose;
@@ -196,7 +196,7 @@ private:
 
     void WriteParagraphLine(std::size_t from, const Line& line) noexcept
     {
-        lastLineStart_ = w_;
+        lastLineStart_ = out_;
         Copy(from, line.end);
         EndLine(line);
     }
@@ -209,18 +209,18 @@ private:
             return;
         }
         paragraph_ = false;
-        const bool broken = w_ > lastLineStart_ && t_[w_ - 1] == u'\n';
-        std::size_t end = TrimmedEnd(lastLineStart_, broken ? w_ - 1 : w_);
-        if (end - lastLineStart_ >= 2 && t_[end - 1] == u':' && t_[end - 2] == u':' &&
-            (end - lastLineStart_ == 2 || t_[end - 3] != u'\\')) {
-            if (end - lastLineStart_ == 2 || IsWhiteSpace(t_[end - 3])) {
+        const bool broken = out_ > lastLineStart_ && text_[out_ - 1] == u'\n';
+        std::size_t end = TrimmedEnd(lastLineStart_, broken ? out_ - 1 : out_);
+        if (end - lastLineStart_ >= 2 && text_[end - 1] == u':' && text_[end - 2] == u':' &&
+            (end - lastLineStart_ == 2 || text_[end - 3] != u'\\')) {
+            if (end - lastLineStart_ == 2 || IsWhiteSpace(text_[end - 3])) {
                 end = TrimmedEnd(lastLineStart_, end - 2);
             } else {
                 end -= 1;
             }
-            w_ = end;
+            out_ = end;
             if (broken) {
-                t_[w_++] = u'\n';
+                text_[out_++] = u'\n';
             }
             Enter(Mode::Literal, paragraphLoose_ ? paragraphFloor_ : paragraphIndent_);
         }
@@ -274,7 +274,7 @@ private:
             return inside;
         case Mode::AdmonitionHead: {
             const char16_t* nameEnd = nullptr;
-            return !blank && inside && FieldMarkerLength(t_ + first, t_ + line.end, nameEnd) != 0;
+            return !blank && inside && FieldMarkerLength(text_ + first, text_ + line.end, nameEnd) != 0;
         }
         case Mode::FigureCaption:
             if (blank) {
@@ -375,8 +375,8 @@ private:
     std::size_t ReadSignedBlockStart(const Line& line, std::size_t first,
                                      std::size_t indent) noexcept
     {
-        const char16_t* const begin = t_ + first;
-        const char16_t* const end = t_ + line.end;
+        const char16_t* const begin = text_ + first;
+        const char16_t* const end = text_ + line.end;
         if (const ExplicitLine markup = ReadExplicitLine(begin, end);
             markup.markup != ExplicitMarkup::None) {
             return ReadExplicitMarkup(line, markup, indent);
@@ -387,18 +387,18 @@ private:
             return line.next;
         }
         if (const std::size_t count = GridTableBorder(begin, end, columns_);
-            count != 0 && line.next < n_) {
+            count != 0 && line.next < units_) {
             const Line below = LineAt(line.next);
             std::size_t belowFirst = 0;
             Indent(below, belowFirst);
-            if (belowFirst < below.end && (t_[belowFirst] == u'|' || t_[belowFirst] == u'+')) {
+            if (belowFirst < below.end && (text_[belowFirst] == u'|' || text_[belowFirst] == u'+')) {
                 columnCount_ = count;
                 Enter(Mode::GridTable, indent);
                 return line.next;
             }
         }
         if (const std::size_t count = SimpleTableRule(begin, end, false, columns_);
-            count != 0 && line.next < n_ && !IsBlank(LineAt(line.next))) {
+            count != 0 && line.next < units_ && !IsBlank(LineAt(line.next))) {
             columnCount_ = count;
             tableLead_ = first - line.begin;
             Enter(Mode::SimpleTable, indent);
@@ -416,11 +416,11 @@ private:
         const char16_t* nameEnd = nullptr;
         if (const std::size_t marker = FieldMarkerLength(begin, end, nameEnd)) {
             // ":Author: Name" shows "Author: Name".
-            const std::size_t start = w_;
-            Copy(first + 1, static_cast<std::size_t>(nameEnd - t_) + 1);
+            const std::size_t start = out_;
+            Copy(first + 1, static_cast<std::size_t>(nameEnd - text_) + 1);
             const std::size_t text = first + marker;
             if (text < line.end) {
-                t_[w_++] = t_[static_cast<std::size_t>(nameEnd - t_) + 1]; // the blank after it
+                text_[out_++] = text_[static_cast<std::size_t>(nameEnd - text_) + 1]; // the blank after it
             }
             OpenParagraph(indent + marker, indent, true);
             paragraphStart_ = start;
@@ -433,8 +433,8 @@ private:
 
     std::size_t ReadBlockStart(const Line& line, std::size_t first, std::size_t indent) noexcept
     {
-        const char16_t* const begin = t_ + first;
-        const char16_t* const end = t_ + line.end;
+        const char16_t* const begin = text_ + first;
+        const char16_t* const end = text_ + line.end;
         // A letter or digit starts no block that a sign starts: most lines are
         // a paragraph's.
         if (!IsAsciiLetter(*begin) && !IsAsciiDigit(*begin)) {
@@ -451,7 +451,7 @@ private:
         }
         if (IsLineBlockLine(begin, end)) {
             std::size_t text = first + 1;
-            while (text < line.end && IsSpaceOrTab(t_[text])) {
+            while (text < line.end && IsSpaceOrTab(text_[text])) {
                 ++text;
             }
             WriteItemText(text, line, indent);
@@ -474,7 +474,7 @@ private:
     std::size_t ReadExplicitMarkup(const Line& line, const ExplicitLine& markup,
                                    std::size_t indent) noexcept
     {
-        const std::size_t text = static_cast<std::size_t>(markup.text - t_);
+        const std::size_t text = static_cast<std::size_t>(markup.text - text_);
         switch (markup.markup) {
         case ExplicitMarkup::EmptyComment:
             Enter(Mode::Hidden, indent);
@@ -482,8 +482,8 @@ private:
             return line.next;
         case ExplicitMarkup::Footnote: {
             // ".. [1] Text" shows "[1] Text".
-            const std::size_t start = w_;
-            Copy(static_cast<std::size_t>(markup.nameBegin - t_), text);
+            const std::size_t start = out_;
+            Copy(static_cast<std::size_t>(markup.nameBegin - text_), text);
             WriteItemText(text, line, indent);
             if (paragraph_) {
                 paragraphStart_ = start;
@@ -537,23 +537,23 @@ private:
     // where the line after the three starts, 0 where `line` starts none.
     std::size_t ReadOverlinedTitle(const Line& line, char16_t mark) noexcept
     {
-        if (line.next >= n_) {
+        if (line.next >= units_) {
             return 0;
         }
         const Line title = LineAt(line.next);
         std::size_t first = 0;
         Indent(title, first);
         char16_t titleMark = 0;
-        if (first == title.end || title.next > n_ ||
-            AdornmentLength(t_ + first, t_ + title.end, titleMark) != 0) {
+        if (first == title.end || title.next > units_ ||
+            AdornmentLength(text_ + first, text_ + title.end, titleMark) != 0) {
             return 0;
         }
-        if (title.next >= n_) {
+        if (title.next >= units_) {
             return 0;
         }
         const Line under = LineAt(title.next);
         char16_t underMark = 0;
-        if (AdornmentLength(t_ + under.begin, t_ + under.end, underMark) == 0 ||
+        if (AdornmentLength(text_ + under.begin, text_ + under.end, underMark) == 0 ||
             underMark != mark) {
             return 0;
         }
@@ -567,17 +567,17 @@ private:
     std::size_t ReadUnderlinedTitle(const Line& line, std::size_t first,
                                     std::size_t indent) noexcept
     {
-        if (indent != 0 || line.next >= n_) {
+        if (indent != 0 || line.next >= units_) {
             return 0;
         }
         const Line under = LineAt(line.next);
         char16_t mark = 0;
-        const std::size_t length = AdornmentLength(t_ + under.begin, t_ + under.end, mark);
+        const std::size_t length = AdornmentLength(text_ + under.begin, text_ + under.end, mark);
         if (length == 0) {
             return 0;
         }
         const std::size_t textEnd = TrimmedEnd(first, line.end);
-        if (length < TextColumns(t_ + first, t_ + textEnd) && length < TransitionLength) {
+        if (length < TextColumns(text_ + first, text_ + textEnd) && length < TransitionLength) {
             return 0;
         }
         WriteBlock(first, line.end, under);
@@ -589,13 +589,13 @@ private:
     void WriteCells(const std::size_t* cellBegin, const std::size_t* cellEnd, std::size_t count,
                     const Line& line) noexcept
     {
-        const std::size_t start = w_;
+        const std::size_t start = out_;
         std::size_t written = 0; // cells written, empty ones inside included
         std::size_t pendingTabs = 0;
         for (std::size_t k = 0; k < count; ++k) {
             std::size_t from = cellBegin[k];
             const std::size_t to = TrimmedEnd(from, cellEnd[k]);
-            while (from < to && IsWhiteSpace(t_[from])) {
+            while (from < to && IsWhiteSpace(text_[from])) {
                 ++from;
             }
             if (from == to) {
@@ -604,7 +604,7 @@ private:
             }
             if (written > 0) {
                 for (++pendingTabs; pendingTabs > 0; --pendingTabs) {
-                    t_[w_++] = u'\t';
+                    text_[out_++] = u'\t';
                 }
             }
             pendingTabs = 0;
@@ -629,10 +629,10 @@ private:
     // the border's columns. False where the table ended above the line.
     bool ReadGridTableLine(const Line& line, std::size_t first) noexcept
     {
-        if (first == line.end || (t_[first] != u'|' && t_[first] != u'+')) {
+        if (first == line.end || (text_[first] != u'|' && text_[first] != u'+')) {
             return false;
         }
-        if (const std::size_t count = GridTableBorder(t_ + first, t_ + line.end, columns_)) {
+        if (const std::size_t count = GridTableBorder(text_ + first, text_ + line.end, columns_)) {
             columnCount_ = count;
             return true;
         }
@@ -645,15 +645,15 @@ private:
             if (at >= line.end) {
                 break;
             }
-            if (t_[at] == u'|' || t_[at] == u'+') {
-                const bool rule = IsRulePiece(t_ + from, t_ + at);
+            if (text_[at] == u'|' || text_[at] == u'+') {
+                const bool rule = IsRulePiece(text_ + from, text_ + at);
                 cellBegin[cells] = from;
                 cellEnd[cells++] = rule ? from : at;
                 from = at + 1;
             }
         }
         if (from < line.end && cells < MostTableColumns) {
-            const bool rule = IsRulePiece(t_ + from, t_ + line.end);
+            const bool rule = IsRulePiece(text_ + from, text_ + line.end);
             cellBegin[cells] = from;
             cellEnd[cells++] = rule ? from : line.end;
         }
@@ -674,8 +674,8 @@ private:
             return false;
         }
         std::size_t runs[MostTableColumns];
-        if (SimpleTableRule(t_ + first, t_ + line.end, true, runs) != 0) {
-            if (line.next >= n_ || IsBlank(LineAt(line.next))) {
+        if (SimpleTableRule(text_ + first, text_ + line.end, true, runs) != 0) {
+            if (line.next >= units_ || IsBlank(LineAt(line.next))) {
                 Enter(Mode::Body, 0);
             }
             return true;
@@ -693,7 +693,7 @@ private:
             if (at >= line.end) {
                 break;
             }
-            if (at > from && IsBlankUnit(t_[at - 1])) {
+            if (at > from && IsBlankUnit(text_[at - 1])) {
                 cellBegin[cells] = from;
                 cellEnd[cells++] = at;
                 from = at;
@@ -710,28 +710,28 @@ private:
     {
         std::size_t out = 0;
         std::size_t at = 0;
-        while (at < w_) {
+        while (at < out_) {
             const std::size_t end =
-                static_cast<std::size_t>(FindUnit(t_ + at, t_ + w_, u'\n') - t_);
+                static_cast<std::size_t>(FindUnit(text_ + at, text_ + out_, u'\n') - text_);
             std::size_t shown = at;
-            while (shown < end && IsBlankUnit(t_[shown])) {
+            while (shown < end && IsBlankUnit(text_[shown])) {
                 ++shown;
             }
             if (shown < end) {
-                const std::size_t length = end - at + (end < w_ ? 1 : 0); // its LF too
+                const std::size_t length = end - at + (end < out_ ? 1 : 0); // its LF too
                 if (out != at) {
-                    std::memmove(t_ + out, t_ + at, length * sizeof(char16_t));
+                    std::memmove(text_ + out, text_ + at, length * sizeof(char16_t));
                 }
                 out += length;
             }
-            at = end < w_ ? end + 1 : end;
+            at = end < out_ ? end + 1 : end;
         }
         return out;
     }
 
-    char16_t* t_;
-    std::size_t n_;
-    std::size_t w_ = 0;
+    char16_t* text_;
+    std::size_t units_;
+    std::size_t out_ = 0;
     Line found_ = {0, 0, 0};
 
     RestSubstitutions substitutions_;
