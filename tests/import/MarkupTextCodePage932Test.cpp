@@ -8,6 +8,7 @@
 
 #include "import/ImportFileFixture.h"
 #include "import/MarkupTextRows.h"
+#include "import/readers/rtf/RichTextRows.h"
 #include "support/CodePage932.h"
 
 namespace zandrel {
@@ -40,6 +41,17 @@ TEST_F(MarkupFile932, MarkdownFilesGiveTheirText)
 TEST_F(MarkupFile932, RestructuredTextFilesGiveTheirText)
 {
     ExpectRows(std::begin(test::RestructuredTextRows), std::end(test::RestructuredTextRows));
+}
+
+// Rich Text documents: a Japanese font's text shows as Japanese, and a
+// Western one's letters that Shift-JIS lacks take their plain forms.
+TEST_F(MarkupFile932, RichTextDocumentsGiveTheirText)
+{
+    for (const test::RichTextFileRow& row : test::RichTextFileRows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(ImportFile(std::string(row.read), row.fileName),
+                  row.expected932 != nullptr ? row.expected932 : row.expected);
+    }
 }
 
 } // namespace

@@ -20,6 +20,7 @@ struct RichTextFileRow {
     std::string_view read;         // the file's bytes
     const char* expected;          // the description, lines joined by CR LF
     const char* standIn = nullptr; // where the native stand-in differs
+    const char* expected932 = nullptr; // under code page 932, where it differs
 };
 
 struct RichTextCodePageRow {
@@ -74,6 +75,8 @@ inline constexpr RichTextFileRow RichTextFileRows[] = {
      "La dame\r\nToc toc Il a ferm\xE9 la porte\r\nLes lys du jardin sont fl\xE9tris\r\n"
      "Quel est donc ce mort qu'on emporte\r\n\x96 Guillaume Apollinaire, Alcools",
      "La dame\r\nToc toc Il a ferm\xE9 la porte\r\nLes lys du jardin sont fl\xE9tris\r\n"
+     "Quel est donc ce mort qu'on emporte\r\n- Guillaume Apollinaire, Alcools",
+     "La dame\r\nToc toc Il a ferme la porte\r\nLes lys du jardin sont fletris\r\n"
      "Quel est donc ce mort qu'on emporte\r\n- Guillaume Apollinaire, Alcools"},
     // pandoc: \bullet lists, \u with a quote as the fallback, a picture.
     {"pandoc_manual", "Manual.rtf",
@@ -87,6 +90,8 @@ inline constexpr RichTextFileRow RichTextFileRows[] = {
      "TopParser\r\n\x95\tTicking the box labelled \x91" "Copy top file\x92 archives the raw data.\r\n"
      "topparser cave.top",
      "TopParser\r\n*\tTicking the box labelled 'Copy top file' archives the raw data.\r\n"
+     "topparser cave.top",
+     "TopParser\r\n*\tTicking the box labelled \x81" "eCopy top file\x81" "f archives the raw data.\r\n"
      "topparser cave.top"},
     // Word 2003: style sheet, list table and document information first,
     // fields, a bookmark, a hidden run.
@@ -107,6 +112,7 @@ inline constexpr RichTextFileRow RichTextFileRows[] = {
      "{\\field{\\*\\fldinst { HYPERLINK \"http://example.com/\" }}{\\fldrslt {\\cs15\\ul example.com}}}"
      "{\\v  hidden note}{ \\endash  our site\\par }}"sv,
      "Setup\r\n\x95\tRun SETUP.EXE.\r\nexample.com \x96 our site",
+     "Setup\r\n*\tRun SETUP.EXE.\r\nexample.com - our site",
      "Setup\r\n*\tRun SETUP.EXE.\r\nexample.com - our site"},
     // LibreOffice Writer's form: \'hh after \uN with \uc1, \plain in every paragraph.
     {"libreoffice_writer", "notes.rtf",
@@ -115,7 +121,17 @@ inline constexpr RichTextFileRow RichTextFileRows[] = {
      "{\\colortbl;\\red0\\green0\\blue0;}\n{\\stylesheet{\\s0\\snext0 Normal;}}{\\*\\generator LibreOffice/7.4.7.2$Linux_X86_64}"
      "{\\info{\\creatim\\yr2024\\mo1\\dy5}}\\deftab709\n\\pard\\plain \\s0\\ql\\f3\\fs24{\\rtlch \\ltrch\\loch "
      "Na\\u239\\'efve caf\\u233\\'e9}\n\\par \\pard\\plain \\s0\\ql\\f3\\fs24{\\rtlch \\ltrch\\loch Line two}\n\\par }"sv,
-     "Na\xEFve caf\xE9\r\nLine two"},
+     "Na\xEFve caf\xE9\r\nLine two",
+     nullptr, "Naive cafe\r\nLine two"},
+    // A Japanese read-me: its font's character set is Shift_JIS, whatever the
+    // ANSI code page; under 932 the description is that text again.
+    {"japanese_font_shift_jis", "README.RTF",
+     "{\\rtf1\\ansi\\ansicpg932\\deff0{\\fonttbl{\\f0\\fnil\\fcharset128 \\'82\\'6c\\'82\\'72 \\'83\\'53\\'83\\'56\\'83\\'62\\'83\\'4e;}"
+     "{\\f1\\fswiss\\fcharset0 Arial;}}\r\n\\f0 \\'93\\'fa\\'96\\'7b\\'8c\\'ea\\f1  README\\par\r\n"
+     "\\f0\\'83\\'65\\'83\\'4c\\'83\\'58\\'83\\'67\\f1  2.0\\par}"sv,
+     "??? README\r\n???? 2.0",
+     "???{?? README\r\n?e?L?X?g 2.0", // the stand-in knows no Shift_JIS: its ASCII trail bytes stay
+     "\x93\xfa\x96\x7b\x8c\xea README\r\n\x83\x65\x83\x4c\x83\x58\x83\x67 2.0"},
     // Look-alikes and names.
     {"rtf_start_under_a_text_name", "README.TXT", "{\\rtf1 Hello\\par World}"sv, "Hello\r\nWorld"},
     {"rtf_name_without_rtf_start", "notes.rtf", "Plain text, not rich: {\\b no}\\par\r\n"sv,
