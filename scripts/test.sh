@@ -121,8 +121,10 @@ fi
 # users' README.TXT checked, the packaged DLL loaded by the host); --verify's
 # second build is left to a release.
 echo "== package (scripts/package.sh: the release archive and its checks)"
+package_start=$SECONDS
 if out=$("$root/scripts/package.sh" 2>&1); then
   echo "$out" | grep -E '^(archive|dll|smoke):' | sed 's/^/  /'
+  echo "  built and checked in $((SECONDS - package_start)) s"
   record package 1 0
 else
   echo "$out" | tail -n 20 | sed 's/^/  /'
