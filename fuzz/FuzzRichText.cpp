@@ -80,10 +80,86 @@ std::u16string PlainText(const std::uint8_t* data, std::size_t size)
     return text.substr(first, text.find_last_not_of(u" \t") - first + 1);
 }
 
+// One piece of a written document: its Rich Text, and what a word processor
+// shows of it. A control word ends in the one space that delimits it.
+struct Piece {
+    const char* rtf;
+    const char16_t* shows;
+};
+
+// clang-format off
+const Piece Pieces[] = {
+    {" keel", u" keel"},
+    {" mast", u" mast"},
+    {" ", u" "},
+    {"\\par ", u"\n"},
+    {"\\line ", u"\n"},
+    {"\\tab ", u"\t"},
+    {"\\'e9", u"\u00E9"},
+    {"\\'93", u"\u201C"},
+    {"\\'80", u"\u20AC"},
+    {"\\u8212?", u"\u2014"},
+    {"\\u-24?", u"\uFFE8"},
+    {"\\~", u"\u00A0"},
+    {"\\emdash ", u"\u2014"},
+    {"\\lquote ", u"\u2018"},
+    {"\\bullet ", u"\u2022"},
+    {"\\\\", u"\\"},
+    {"\\{", u"{"},
+    {"\\}", u"}"},
+    {"{\\*\\foo hidden}", u""},
+    {"{\\colortbl;\\red0\\green0\\blue0;}", u""},
+    {"{\\v hidden}", u""},
+    {"{\\b bold}", u"bold"},
+    {"{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt shown}}", u"shown"},
+    {"\\b0 ", u""},
+};
+// clang-format on
+
+// The lines a word processor shows: each trimmed of blanks, empty ones gone.
+std::u16string ShownLines(const std::u16string& text)
+{
+    std::u16string lines;
+    std::size_t from = 0;
+    while (from <= text.size()) {
+        std::size_t to = text.find(u'\n', from);
+        to = to == std::u16string::npos ? text.size() : to;
+        const std::size_t first = text.find_first_not_of(u" \t", from);
+        if (first != std::u16string::npos && first < to) {
+            const std::size_t last = text.find_last_not_of(u" \t", to - 1);
+            lines += (lines.empty() ? u"" : u"\n") + text.substr(first, last - first + 1);
+        }
+        from = to + 1;
+    }
+    return lines;
+}
+
+// A first byte of 1: each byte after it is one piece of a document the target
+// writes itself, whose shown lines it knows.
+void CheckWrittenDocument(const std::uint8_t* data, std::size_t size)
+{
+    std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0 ";
+    std::u16string shows;
+    for (std::size_t i = 1; i < size; ++i) {
+        const Piece& piece = Pieces[data[i] % std::size(Pieces)];
+        rtf += piece.rtf;
+        shows += piece.shows;
+    }
+    rtf += "}";
+    if (Read(reinterpret_cast<const std::uint8_t*>(rtf.data()), rtf.size(), rtf.size()) !=
+        ShownLines(shows)) {
+        fuzz::Fail("the written document shows other lines than it should");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    if (size > 0 && data[0] == 1 && size <= 512) {
+        CheckWrittenDocument(data, size);
+        return 0;
+    }
     if (size > 8192) {
         return 0;
     }
